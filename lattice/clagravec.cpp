@@ -23,7 +23,8 @@ void clagravec::setangle(float degrees) {
     const float whole = std::isnan(degrees) ? 0.0f : std::trunc(degrees);
     const float lowest = std::numeric_limits<std::int16_t>::min();
     const float highest = std::numeric_limits<std::int16_t>::max();
-    chemin.directions.setangle(static_cast<std::int16_t>(whole < lowest ? lowest : (whole > highest ? highest : whole)));
+    chemin.directions.setangle(
+        static_cast<std::int16_t>(whole < lowest ? lowest : (whole > highest ? highest : whole)));
     gracalcul();
 }
 
@@ -35,9 +36,13 @@ void clagravec::gracalcul() {
     depuisvecteurs = true;
 }
 
-std::int16_t clagravec::posicheminx(const char* name) { return chemin.valducheminx(name); }
+std::int16_t clagravec::posicheminx(const char *name) {
+    return chemin.valducheminx(name);
+}
 
-std::int16_t clagravec::posicheminy(const char* name) { return chemin.valducheminy(name); }
+std::int16_t clagravec::posicheminy(const char *name) {
+    return chemin.valducheminy(name);
+}
 
 void clagravec::clear() {
     freetab();

@@ -12,8 +12,8 @@ struct gravpas {
 
 // Step vectors for a triangle size and base angle, turning names into pixel offsets from the origin.
 class clagravec {
-public:
-    clatichemin chemin; // its directions give the steps; it also parses the names
+  public:
+    clatichemin chemin;          // its directions give the steps; it also parses the names
     bool depuisvecteurs = false; // the table holds the direction vectors of chemin
     std::int16_t nombre = 0;
     std::int16_t taille = 0;
@@ -23,8 +23,8 @@ public:
     clagravec();
     void setbase(std::int16_t count, std::int16_t size);
     void setangle(float degrees);
-    std::int16_t posicheminx(const char* name);
-    std::int16_t posicheminy(const char* name);
+    std::int16_t posicheminx(const char *name);
+    std::int16_t posicheminy(const char *name);
     void gracalcul();
     void clear();
     void freetab();

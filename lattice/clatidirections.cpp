@@ -4,10 +4,13 @@
 #include "lattice/clatichemin.h"
 
 std::int16_t floatopix(float v) {
-    if (std::isnan(v)) return 0;
+    if (std::isnan(v))
+        return 0;
     const float r = std::round(v);
-    if (r >= static_cast<float>(std::numeric_limits<std::int16_t>::max())) return std::numeric_limits<std::int16_t>::max();
-    if (r <= static_cast<float>(std::numeric_limits<std::int16_t>::min())) return std::numeric_limits<std::int16_t>::min();
+    if (r >= static_cast<float>(std::numeric_limits<std::int16_t>::max()))
+        return std::numeric_limits<std::int16_t>::max();
+    if (r <= static_cast<float>(std::numeric_limits<std::int16_t>::min()))
+        return std::numeric_limits<std::int16_t>::min();
     return static_cast<std::int16_t>(r);
 }
 
@@ -18,10 +21,14 @@ std::int16_t modulosix(std::int16_t n) {
 
 namespace {
 // Sums and differences of vectors wrap in 16 bits, as every pixel offset does.
-std::int16_t wrap16(int v) { return static_cast<std::int16_t>(v); }
+std::int16_t wrap16(int v) {
+    return static_cast<std::int16_t>(v);
+}
 } // namespace
 
-clatidirections::clatidirections() { calcupix(); }
+clatidirections::clatidirections() {
+    calcupix();
+}
 
 void clatidirections::settaille(std::int16_t size) {
     taille = size;
@@ -39,17 +46,27 @@ void clatidirections::settaillangle(std::int16_t size, std::int16_t degrees) {
     calcupix();
 }
 
-std::int16_t clatidirections::reulatx(std::int16_t direction) const { return x[modulosix(direction)]; }
+std::int16_t clatidirections::reulatx(std::int16_t direction) const {
+    return x[modulosix(direction)];
+}
 
-std::int16_t clatidirections::reulaty(std::int16_t direction) const { return y[modulosix(direction)]; }
+std::int16_t clatidirections::reulaty(std::int16_t direction) const {
+    return y[modulosix(direction)];
+}
 
-std::int16_t clatidirections::relatcentx(std::int16_t kind) const { return (kind == 0 || kind == 1) ? centrex[kind] : 0; }
+std::int16_t clatidirections::relatcentx(std::int16_t kind) const {
+    return (kind == 0 || kind == 1) ? centrex[kind] : 0;
+}
 
-std::int16_t clatidirections::relatcenty(std::int16_t kind) const { return (kind == 0 || kind == 1) ? centrey[kind] : 0; }
+std::int16_t clatidirections::relatcenty(std::int16_t kind) const {
+    return (kind == 0 || kind == 1) ? centrey[kind] : 0;
+}
 
 void clatidirections::calcupix() {
     // The largest odd size cannot be raised within 16 bits; it is lowered to the nearest even size instead.
-    if (taille % 2 != 0) taille = (taille == std::numeric_limits<std::int16_t>::max()) ? static_cast<std::int16_t>(taille - 1) : static_cast<std::int16_t>(taille + 1);
+    if (taille % 2 != 0)
+        taille = (taille == std::numeric_limits<std::int16_t>::max()) ? static_cast<std::int16_t>(taille - 1)
+                                                                      : static_cast<std::int16_t>(taille + 1);
     constexpr float twopi = 6.28318530717958647692f;
     const float theta = static_cast<float>(angle) / 360.0f * twopi;
     const float theta2 = static_cast<float>(angle + 60) / 360.0f * twopi;

@@ -4,12 +4,12 @@
 // Turns a 2-D vector by an angle; multiples of 90 degrees take an exact shortcut so that
 // upright and quarter-turned drawings land on whole pixels.
 class sysangle {
-public:
+  public:
     float degres = 0.0f;
     float radians = 0.0f;
     float x = 0.0f;
     float y = 0.0f;
-    bool droit = false; // the shortcut for a multiple of 90 degrees is in use
+    bool droit = false;     // the shortcut for a multiple of 90 degrees is in use
     std::int16_t quart = 0; // 0, 90, 180 or 270 while droit is set
 
     void clear();

@@ -15,15 +15,15 @@ struct Reading {
     std::string cellname;
     int value;
     int level;
-    bool operator==(const Reading&) const = default;
+    bool operator==(const Reading &) const = default;
 };
 
-std::ostream& operator<<(std::ostream& os, const Reading& r) {
-    return os << "hexa " << r.hexa << " '" << r.hexname << "' cell " << r.cell << " '" << r.cellname << "' value "
-              << r.value << " level " << r.level;
+std::ostream &operator<<(std::ostream &os, const Reading &r) {
+    return os << "hexa " << r.hexa << " '" << r.hexname << "' cell " << r.cell << " '" << r.cellname
+              << "' value " << r.value << " level " << r.level;
 }
 
-Reading read(const char* line) {
+Reading read(const char *line) {
     clagridefiligne d;
     d.setfromlignecond(line);
     gstring hex, cell;
@@ -32,11 +32,12 @@ Reading read(const char* line) {
     return {d.hexa, hex.adr(), d.cellule, cell.adr(), d.valeur, d.niveau};
 }
 
-std::vector<std::string> lines(const char* stored) {
+std::vector<std::string> lines(const char *stored) {
     lichati c;
     givelignesdef(stored, c);
     std::vector<std::string> out;
-    for (std::int16_t k = 1; c.adr(k); ++k) out.emplace_back(c.adr(k));
+    for (std::int16_t k = 1; c.adr(k); ++k)
+        out.emplace_back(c.adr(k));
     return out;
 }
 
@@ -46,7 +47,7 @@ using S = std::vector<std::string>;
 
 TEST(DefinitionLine, GrammarTable) {
     struct Case {
-        const char* line;
+        const char *line;
         Reading expected;
     } cases[] = {
         {"XA2B", {true, "AAB", false, "", 0, 0}},
@@ -64,17 +65,18 @@ TEST(DefinitionLine, GrammarTable) {
         {"A2BWPK%", {false, "", true, "AAB:AB", 1, 0}},
         {"AWJK", {false, "", true, "A:AB", 1, 0}},
         {"AWOK", {false, "", true, "A:AB", 6, 0}},
-        {"AWZK%100", {false, "", true, "A:AB", 0, 100}},   // any other value letter is no number
+        {"AWZK%100", {false, "", true, "A:AB", 0, 100}}, // any other value letter is no number
         {"AW PK % 120 , rest", {false, "", true, "A:AB", 1, 120}},
-        {"AWP", {false, "", true, "A:AB", 1, 0}},          // no state letter
-        {"AWP%100", {false, "", true, "A:AB", 1, 0}},      // "%" taken as the state letter
+        {"AWP", {false, "", true, "A:AB", 1, 0}},     // no state letter
+        {"AWP%100", {false, "", true, "A:AB", 1, 0}}, // "%" taken as the state letter
         {"AWPK%99999", {false, "", true, "A:AB", 1, 32767}},
-        {" AWPK", {false, "", false, "", 0, 0}},           // a leading space hides the path
+        {" AWPK", {false, "", false, "", 0, 0}}, // a leading space hides the path
         {"A:AC", {false, "", false, "", 0, 0}},
-        {"3AVQ", {false, "", true, "A:AF", 2, 0}},         // a digit before any letter counts nothing
+        {"3AVQ", {false, "", true, "A:AF", 2, 0}}, // a digit before any letter counts nothing
         {"", {false, "", false, "", 0, 0}},
     };
-    for (const Case& c : cases) EXPECT_EQ(read(c.line), c.expected) << c.line;
+    for (const Case &c : cases)
+        EXPECT_EQ(read(c.line), c.expected) << c.line;
 }
 
 TEST(DefinitionLine, ReadingAgainStartsClean) {
@@ -101,7 +103,8 @@ TEST(DefinitionLine, NamesLeaveTheFullFormInThePathText) {
 
 TEST(DefinitionLine, OverlongPathsAreReadSafely) {
     std::string line = "X";
-    for (int i = 0; i < 3000; ++i) line += "A9F9";
+    for (int i = 0; i < 3000; ++i)
+        line += "A9F9";
     line += "WPK";
     clagridefiligne d;
     d.setfromlignecond(line.c_str());
@@ -115,7 +118,7 @@ TEST(DefinitionLine, OverlongPathsAreReadSafely) {
 
 TEST(StoredGrid, LevelSuffixesAndNotes) {
     struct Case {
-        const char* stored;
+        const char *stored;
         S lines;
     } cases[] = {
         {"XA,%100,AWPK,%0,BWQJ,#note", {"XA", "AWPK%100", "BWQJ"}},
@@ -126,7 +129,8 @@ TEST(StoredGrid, LevelSuffixesAndNotes) {
         {"%1234567890123456789,AWPK", {"AWPK%12345678901234"}},
         {"", {}},
     };
-    for (const Case& c : cases) EXPECT_EQ(lines(c.stored), c.lines) << c.stored;
+    for (const Case &c : cases)
+        EXPECT_EQ(lines(c.stored), c.lines) << c.stored;
 }
 
 TEST(StoredGrid, ReplacesWhatTheChainHeld) {

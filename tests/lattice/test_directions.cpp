@@ -8,7 +8,7 @@ namespace {
 
 using V = std::vector<int>;
 
-V vectors(const clatidirections& d) {
+V vectors(const clatidirections &d) {
     V v;
     for (int i = 0; i < 6; ++i) {
         v.push_back(d.x[i]);
@@ -17,7 +17,9 @@ V vectors(const clatidirections& d) {
     return v;
 }
 
-V centres(const clatidirections& d) { return {d.centrex[0], d.centrey[0], d.centrex[1], d.centrey[1]}; }
+V centres(const clatidirections &d) {
+    return {d.centrex[0], d.centrey[0], d.centrex[1], d.centrey[1]};
+}
 
 } // namespace
 
@@ -25,9 +27,10 @@ TEST(Floatopix, RoundsHalvesAwayFromZeroAndClamps) {
     struct Case {
         float v;
         int expected;
-    } cases[] = {{0.5f, 1}, {-0.5f, -1}, {1.49f, 1}, {-1.5f, -2}, {2.5f, 3}, {25.98f, 26}, {-0.4f, 0},
-                 {40000.0f, 32767}, {-40000.0f, -32768}};
-    for (const Case& c : cases) EXPECT_EQ(floatopix(c.v), c.expected) << c.v;
+    } cases[] = {{0.5f, 1},    {-0.5f, -1}, {1.49f, 1},        {-1.5f, -2},        {2.5f, 3},
+                 {25.98f, 26}, {-0.4f, 0},  {40000.0f, 32767}, {-40000.0f, -32768}};
+    for (const Case &c : cases)
+        EXPECT_EQ(floatopix(c.v), c.expected) << c.v;
 }
 
 TEST(Modulosix, AlwaysNonNegative) {
@@ -48,7 +51,7 @@ TEST(Directions, VectorsForSizeAndAngle) {
         {30, 90, 30, {0, 30, -26, 15, -26, -15, 0, -30, 26, -15, 26, 15}, {8, 15, -8, 15}},
         {20, 0, 20, {20, 0, 10, 17, -10, 17, -20, 0, -10, -17, 10, -17}, {10, -5, 10, 5}},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         clatidirections d;
         d.settaillangle(static_cast<std::int16_t>(c.size), static_cast<std::int16_t>(c.angle));
         EXPECT_EQ(d.taille, c.storedsize) << c.size;
@@ -66,9 +69,9 @@ TEST(Directions, ConstructionAndSeparateSetters) {
     d.settaille(19);
     EXPECT_EQ(d.taille, 20);
     EXPECT_EQ(d.reulaty(0), 20);
-    EXPECT_EQ(d.reulatx(7), d.reulatx(1));  // direction indices wrap
+    EXPECT_EQ(d.reulatx(7), d.reulatx(1)); // direction indices wrap
     EXPECT_EQ(d.relatcentx(2), 0);
-    d.settaille(32767);  // the largest odd size cannot be raised
+    d.settaille(32767); // the largest odd size cannot be raised
     EXPECT_EQ(d.taille, 32766);
 }
 
@@ -103,7 +106,7 @@ TEST(HexagonPolygons, SixTrianglesAndCentres) {
     EXPECT_EQ(tri[1].y, 200);
     EXPECT_EQ(tri[2].x, 115);
     EXPECT_EQ(tri[2].y, 226);
-    EXPECT_EQ(tri[16].x, 115);  // triangle 5 ends at direction A
+    EXPECT_EQ(tri[16].x, 115); // triangle 5 ends at direction A
     EXPECT_EQ(tri[17].x, 130);
     EXPECT_EQ(tri[18].x, 100);
     EXPECT_EQ(tri[18].y, 200);

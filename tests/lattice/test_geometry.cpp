@@ -8,9 +8,10 @@ TEST(Sysangle, RightAngleDetection) {
         float degrees;
         bool right;
         int quarter;
-    } cases[] = {{89.8f, true, 90}, {270.0f, true, 270}, {630.0f, true, 270}, {-90.0f, false, 0},
-                 {45.0f, false, 0}, {0.0f, true, 0}, {-0.2f, true, 0}, {179.7f, false, 0}, {1.0e20f, false, 0}};
-    for (const Case& c : cases) {
+    } cases[] = {{89.8f, true, 90},  {270.0f, true, 270}, {630.0f, true, 270},
+                 {-90.0f, false, 0}, {45.0f, false, 0},   {0.0f, true, 0},
+                 {-0.2f, true, 0},   {179.7f, false, 0},  {1.0e20f, false, 0}};
+    for (const Case &c : cases) {
         sysangle a;
         a.setadeg(c.degrees);
         EXPECT_EQ(a.droit, c.right) << c.degrees;
@@ -24,7 +25,7 @@ TEST(Sysangle, TurningAtRightAnglesIsExact) {
         float degrees;
         float x, y;
     } cases[] = {{0.0f, 3, 1}, {90.0f, -1, 3}, {180.0f, -3, -1}, {270.0f, 1, -3}, {450.0f, -1, 3}};
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         sysangle a;
         a.setadeg(c.degrees);
         a.setxy(3, 1);
@@ -39,7 +40,7 @@ TEST(Sysangle, GeneralTurnTruncates) {
     a.setxy(10, 0);
     EXPECT_EQ(a.getx(), 7);
     EXPECT_EQ(a.gety(), 7);
-    a.setadeg(-90);  // not taken as a right angle: the general formula, then truncation
+    a.setadeg(-90); // not taken as a right angle: the general formula, then truncation
     a.setxy(10, 0);
     EXPECT_EQ(a.getx(), 0);
     EXPECT_EQ(a.gety(), -10);

@@ -7,13 +7,13 @@
 
 namespace {
 
-std::vector<int> countsof(const char* path) {
+std::vector<int> countsof(const char *path) {
     clatichemin c;
     c.setchemin(path);
     return std::vector<int>(c.counts, c.counts + 6);
 }
 
-std::string full(const char* path) {
+std::string full(const char *path) {
     clatichemin c;
     gstring out;
     c.setchemin(path);
@@ -21,7 +21,7 @@ std::string full(const char* path) {
     return out.adr();
 }
 
-std::string compact(const char* path) {
+std::string compact(const char *path) {
     clatichemin c;
     gstring out;
     c.setchemin(path);
@@ -35,35 +35,37 @@ using V = std::vector<int>;
 
 TEST(PathParse, GrammarTable) {
     struct Case {
-        const char* path;
+        const char *path;
         V counts;
     } cases[] = {
-        {"", {0, 0, 0, 0, 0, 0}},
-        {"A9A3", {12, 0, 0, 0, 0, 0}},
-        {"A1", {1, 0, 0, 0, 0, 0}},
-        {"A0B", {1, 0, 0, 0, 0, 0}},      // "0" ends the path
-        {"AB:AF", {1, 1, 0, 0, 0, 0}},    // ":" ends the path
-        {"F2E3D", {0, 0, 0, 1, 3, 2}},
-        {"3AB", {1, 1, 0, 0, 0, 0}},      // a digit with no letter before it counts for nothing
-        {"ab2", {1, 2, 0, 0, 0, 0}},      // lower case reads as upper case
+        {"", {0, 0, 0, 0, 0, 0}},      {"A9A3", {12, 0, 0, 0, 0, 0}}, {"A1", {1, 0, 0, 0, 0, 0}},
+        {"A0B", {1, 0, 0, 0, 0, 0}},                                // "0" ends the path
+        {"AB:AF", {1, 1, 0, 0, 0, 0}},                              // ":" ends the path
+        {"F2E3D", {0, 0, 0, 1, 3, 2}}, {"3AB", {1, 1, 0, 0, 0, 0}}, // a digit with no letter before it counts
+                                                                    // for nothing
+        {"ab2", {1, 2, 0, 0, 0, 0}},                                // lower case reads as upper case
         {"AGB", {1, 0, 0, 0, 0, 0}},
     };
-    for (const Case& c : cases) EXPECT_EQ(countsof(c.path), c.counts) << c.path;
+    for (const Case &c : cases)
+        EXPECT_EQ(countsof(c.path), c.counts) << c.path;
 }
 
-TEST(PathParse, NullTextIsTheOrigin) { EXPECT_EQ(countsof(nullptr), V(6, 0)); }
+TEST(PathParse, NullTextIsTheOrigin) {
+    EXPECT_EQ(countsof(nullptr), V(6, 0));
+}
 
 TEST(PathParse, StepCountsSaturateInsteadOfWrapping) {
     std::string huge;
-    for (int i = 0; i < 5000; ++i) huge += "A9";
+    for (int i = 0; i < 5000; ++i)
+        huge += "A9";
     EXPECT_EQ(countsof(huge.c_str())[0], 32767);
 }
 
 TEST(PathNormalise, CanonicalFormsTable) {
     struct Case {
-        const char* path;
-        const char* full;
-        const char* compact;
+        const char *path;
+        const char *full;
+        const char *compact;
     } cases[] = {
         {"DA", "", ""},
         {"BE", "", ""},
@@ -81,7 +83,7 @@ TEST(PathNormalise, CanonicalFormsTable) {
         {"ABCDEF", "", ""},
         {"F5A2D", "AFFFFF", "AF5"},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         EXPECT_EQ(full(c.path), c.full) << c.path;
         EXPECT_EQ(compact(c.path), c.compact) << c.path;
     }
@@ -113,6 +115,11 @@ TEST(PathNormalise, HugeCountsCancelAtOnce) {
     c.bonchemin();
     // F and B merge into A, which then lies beyond 16 bits and is held at the largest count.
     EXPECT_EQ(std::vector<int>(c.counts, c.counts + 6), (V{32767, 0, 0, 0, 0, 0}));
+    std::string longest;
+    for (int i = 0; i < 2700; ++i)
+        longest += "A9C9E9";
+    EXPECT_EQ(full(longest.c_str()), "");
+    EXPECT_EQ(compact((longest + "B").c_str()), "B");
 }
 
 TEST(PathNormalise, OverlongFormsAreCutAtTheirRoom) {
@@ -122,13 +129,14 @@ TEST(PathNormalise, OverlongFormsAreCutAtTheirRoom) {
     c.givecompacte(out);
     EXPECT_STREQ(out.adr(), "A9A8B9B9B");
     std::string many;
-    for (int i = 0; i < 20; ++i) many += "A9";
+    for (int i = 0; i < 20; ++i)
+        many += "A9";
     c.setchemin(many.c_str());
     c.givecompacte(out);
-    EXPECT_STREQ(out.adr(), "A9A9A9A9A9A9A9");  // whole chunks only: 14 bytes
+    EXPECT_STREQ(out.adr(), "A9A9A9A9A9A9A9"); // whole chunks only: 14 bytes
     c.givedecompacte(out);
     EXPECT_EQ(std::string(out.adr()), std::string(80, 'A'));
     c.setchemin("A9A9A9A9A9A9A9A");
     c.givecompacte(out);
-    EXPECT_STREQ(out.adr(), "A9A9A9A9A9A9A9A");  // exactly 15 bytes still fits
+    EXPECT_STREQ(out.adr(), "A9A9A9A9A9A9A9A"); // exactly 15 bytes still fits
 }
