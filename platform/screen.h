@@ -1,0 +1,9 @@
+#pragma once
+#include <cstdint>
+
+// The primary screen's size in pixels; 0 when there is none.
+std::int16_t screenwidth();
+std::int16_t screenheight();
+
+// The mouse position in screen pixels.
+void cursorpos(std::int16_t& x, std::int16_t& y);
