@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+
+#include "foundation/gstring.h"
+#include "foundation/lichati.h"
+#include "shell/storedlist.h"
+
+// One built-in grid: its identifier, its difficulty level and its stored definition texts.
+struct grilleinterne {
+    const char *nom;
+    std::int16_t niveau;
+    const storedlist *lignes;
+};
+
+constexpr int nbgrillesinternes = 10;
+extern const grilleinterne grillesinternes[nbgrillesinternes];
+
+// The definition lines (unscrambled, level items still in them) and level of the last grid
+// found by grilledef.
+extern lichati ligridef;
+extern std::int16_t nigridef;
+// Identifiers of the grids offered on buttons 1 to 5, as comma words in button order.
+extern gstring nomdegrinu;
+extern std::int16_t grinombre;
+extern std::int16_t demonumero;
+// Display mode given to the page after a load.
+extern std::int16_t grafficher;
+
+// Looks the grid up without regard to case; on a match sets nigridef and appends the grid's
+// unscrambled texts to ligridef. Sets the edition number and the number of offered grids in any case.
+bool grilledef(const char *name);
+void nomgrinit();
