@@ -1,6 +1,7 @@
 #include "shell/builtingrids.h"
 
 #include "foundation/textfold.h"
+#include "lattice/lignesdef.h"
 #include "shell/decryptiko.h"
 #include "storedtexts.h"
 
@@ -36,4 +37,19 @@ bool grilledef(const char *name) {
 
 void nomgrinit() {
     nomdegrinu.set(decryptiko(storedtext(cryptgrinu, 0)));
+}
+
+bool lignesgrilleinterne(const char *name, lichati &lines) {
+    ligridef.clear();
+    nigridef = 0;
+    if (!grilledef(name))
+        return false;
+    lines.clear();
+    lichati one;
+    for (const lichati::lxnoeud *p = ligridef.head; p; p = p->next) {
+        givelignesdef(p->text.adr(), one);
+        lines.mergeclean(one);
+    }
+    ligridef.clear();
+    return true;
 }

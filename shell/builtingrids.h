@@ -30,3 +30,7 @@ extern std::int16_t grafficher;
 // unscrambled texts to ligridef. Sets the edition number and the number of offered grids in any case.
 bool grilledef(const char *name);
 void nomgrinit();
+// The definition lines a load of built-in grid name gives its page: the grid's texts with their
+// level items turned into suffixes. Leaves lines as they were and answers false when no grid has
+// that name.
+bool lignesgrilleinterne(const char *name, lichati &lines);

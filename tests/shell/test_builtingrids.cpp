@@ -59,3 +59,18 @@ TEST(BuiltinGrids, ProgramTexts) {
     EXPECT_STREQ(storedtext(crypttitre, 1), "");
     EXPECT_STREQ(storedtext(crypttitre, -1), "");
 }
+
+TEST(BuiltinGrids, LoadLinesLeaveTheTargetAloneForAnUnknownName) {
+    lichati lines;
+    lines.padd("XA");
+    EXPECT_FALSE(lignesgrilleinterne("nothing", lines));
+    EXPECT_EQ(lines.effectif(), 1);
+    EXPECT_EQ(nigridef, 0);
+    ASSERT_TRUE(lignesgrilleinterne("1239-1", lines));
+    EXPECT_EQ(nigridef, 6);
+    EXPECT_TRUE(ligridef.isempty());
+    for (std::int16_t k = 1; lines.adr(k); ++k) {
+        EXPECT_NE(lines.adr(k)[0], '%');
+        EXPECT_NE(lines.adr(k)[0], '#');
+    }
+}
