@@ -51,6 +51,8 @@ winhandle createbutton(winhandle parent, std::uint16_t ident, const char* captio
     // The buttons never keep the focus: it stays with the window.
     button->setFocusPolicy(Qt::NoFocus);
     button->setMouseTracking(true);
+    // Over a button the window hears only the set-cursor message, not the move itself.
+    button->setAttribute(Qt::WA_NoMousePropagation);
     winhandle handle = adopt(parent, button, ident, x, y, width, height, flags);
     client->controls[button] = handle;
     button->installEventFilter(client);

@@ -52,6 +52,14 @@ bool istoplevel(winhandle window)
     return window->parent == nullptr;
 }
 
+// The client area inside the frame; done here since a hidden window gets no resize events.
+void fitclient(winhandle window)
+{
+    const QWidget* frame = window->widget;
+    window->client->setGeometry(window->dx, window->dy, std::max(0, frame->width() - 2 * window->dx),
+                                std::max(0, frame->height() - window->dy - window->dx));
+}
+
 } // namespace
 
 winhandle newwinobject()
@@ -80,8 +88,9 @@ void platformstart(int& argc, char** argv)
     recordcommandline(argc, argv);
     if (QApplication::instance() != nullptr)
         return;
-    static std::unique_ptr<QApplication> application;
-    application = std::make_unique<QApplication>(argc, argv);
+    // Kept to the end of the process: taking Qt down among the static destructors crashes.
+    static QApplication* application = new QApplication(argc, argv);
+    (void)application;
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
@@ -136,6 +145,7 @@ winhandle createwin(const char* classname, const char* title, winstyle style,
     frame->setWindowTitle(qtext(title));
     window->placed = QPoint(x, y);
     frame->setGeometry(x, y, std::max<int>(width, 1), std::max<int>(height, 1));
+    fitclient(window);
     sendmsg(window, msg_create, 0, 0);
     return window;
 }
@@ -240,9 +250,11 @@ void setwinpos(winhandle window, std::int16_t x, std::int16_t y, std::int16_t wi
     const QPoint at = (flags & pos_nomove) != 0 ? widget->pos() : QPoint(x, y);
     const QSize size = (flags & pos_nosize) != 0 ? widget->size()
                                                  : QSize(std::max<int>(width, 1), std::max<int>(height, 1));
-    if (istoplevel(window))
-        window->placed = at;
     widget->setGeometry(QRect(at, size));
+    if (istoplevel(window)) {
+        window->placed = at;
+        fitclient(window);
+    }
     if ((flags & pos_show) != 0)
         widget->show();
     else if ((flags & pos_hide) != 0)
@@ -339,4 +351,11 @@ void setwincursor(winhandle window, const QCursor& cursor)
 {
     if (alive(window))
         window->client->setCursor(cursor);
+}
+
+// Read by LeakSanitizer in sanitized builds: fontconfig keeps its caches for the whole process
+// and never frees them, which is not a leak of ours.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig\n";
 }

@@ -48,13 +48,6 @@ void frameview::paintEvent(QPaintEvent*)
     painter.drawLine(box.topRight() + QPoint(-3, 3), box.bottomLeft() + QPoint(3, -3));
 }
 
-void frameview::resizeEvent(QResizeEvent*)
-{
-    if (object->client != nullptr)
-        object->client->setGeometry(object->dx, object->dy, std::max(0, width() - 2 * object->dx),
-                                    std::max(0, height() - object->dy - object->dx));
-}
-
 void frameview::moveEvent(QMoveEvent*)
 {
     // Only the player's moves are news; the program knows where it put the window.
