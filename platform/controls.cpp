@@ -5,6 +5,7 @@
 #include "platform/windowviews.h"
 #include "platform/window.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -85,5 +86,7 @@ void setguifont(winhandle control)
 
 std::int16_t guitextwidth(const char* text)
 {
+    if (QApplication::instance() == nullptr)
+        return 0;
     return static_cast<std::int16_t>(QFontMetrics(guifont()).horizontalAdvance(qtext(text)));
 }

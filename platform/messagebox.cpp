@@ -2,6 +2,7 @@
 
 #include "platform/qtext.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPushButton>
@@ -67,6 +68,9 @@ short messagebox(const char* text, const char* caption, unsigned flags)
     } else if ((flags & 0x0F) == box_okcancel) {
         second = QMessageBox::Cancel;
     }
+    const short unanswered = answerof(second != QMessageBox::NoButton ? second : first);
+    if (QApplication::instance() == nullptr)
+        return unanswered;
     auto box = std::make_unique<QMessageBox>(iconof(flags), qtext(caption), qtext(text),
                                              second == QMessageBox::NoButton ? first : first | second);
     box->setTextFormat(Qt::PlainText);
@@ -83,7 +87,5 @@ short messagebox(const char* text, const char* caption, unsigned flags)
     loop.exec();
     QAbstractButton* clicked = box->clickedButton();
     const QMessageBox::StandardButton chosen = clicked != nullptr ? box->standardButton(clicked) : QMessageBox::NoButton;
-    if (chosen == QMessageBox::NoButton)
-        return answerof(second != QMessageBox::NoButton ? second : first);
-    return answerof(chosen);
+    return chosen == QMessageBox::NoButton ? unanswered : answerof(chosen);
 }

@@ -152,8 +152,9 @@ winhandle createwin(const char* classname, const char* title, winstyle style,
 
 void destroywin(winhandle window)
 {
-    if (!alive(window))
+    if (!alive(window) || window->dying)
         return;
+    window->dying = true;
     sendmsg(window, msg_destroy, 0, 0);
     if (!alive(window))
         return;

@@ -20,6 +20,7 @@ public:
     std::int16_t dx = 0;             // frame offsets: client origin minus window origin
     std::int16_t dy = 0;
     QPoint placed;                   // where the program last put the window
+    bool dying = false;              // its destroy message is being handled
     std::map<std::uint16_t, int> timers; // identifier to Qt timer
 };
 

@@ -130,7 +130,9 @@ void clientview::timerEvent(QTimerEvent* event)
 {
     for (const auto& [ident, qtimer] : object->timers)
         if (qtimer == event->timerId()) {
-            sendmsg(object, msg_timer, ident, 0);
+            // The procedure may stop timers, so nothing of the map is used after the call.
+            const wparam which = ident;
+            sendmsg(object, msg_timer, which, 0);
             return;
         }
 }

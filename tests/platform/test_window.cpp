@@ -42,6 +42,17 @@ long recordproc(winhandle window, unsigned message, wparam w, lparam l)
     return 0;
 }
 
+// Stops its own timer at the first tick and destroys its window again while being destroyed.
+long selfstoppingproc(winhandle window, unsigned message, wparam w, lparam l)
+{
+    recordproc(window, message, w, l);
+    if (message == msg_timer)
+        killtimer(window, static_cast<std::uint16_t>(w));
+    if (message == msg_destroy)
+        destroywin(window);
+    return 0;
+}
+
 long closingproc(winhandle window, unsigned message, wparam w, lparam l)
 {
     recordproc(window, message, w, l);
@@ -72,6 +83,7 @@ protected:
         startoffscreen();
         registerwinclass("DemoTIKO", recordproc, colour_buttonface);
         registerwinclass("closer", closingproc, 0x00FF9999);
+        registerwinclass("selfstopping", selfstoppingproc, 0);
         received.clear();
         window = createwin("DemoTIKO", "TIKO101", style_framed, 100, 120, 300, 200);
         ASSERT_NE(window, nullptr);
@@ -320,4 +332,47 @@ TEST_F(WindowTest, PaintMessageComesFromTheClientAreaOnDemand)
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
     EXPECT_GE(only(msg_paint).size(), 1u);
+}
+
+TEST_F(WindowTest, ProceduresMayStopTheirTimerAndDestroyAgainFromInside)
+{
+    winhandle other = createwin("selfstopping", "", style_popup, 0, 0, 50, 50);
+    QEventLoop loop;
+    waiting = &loop;
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    received.clear();
+    settimer(other, 7, 5);
+    loop.exec();
+    waiting = nullptr;
+    QEventLoop more;
+    QTimer::singleShot(40, &more, &QEventLoop::quit);
+    more.exec();
+    ASSERT_EQ(only(msg_timer).size(), 1u);
+    EXPECT_EQ(only(msg_timer)[0].w, 7u);
+    destroywin(other);
+    EXPECT_EQ(only(msg_destroy).size(), 1u);
+    EXPECT_FALSE(iswindow(other));
+}
+
+TEST_F(WindowTest, ControlsArePlacedInClientPixelsAndNeverTakeTheFocus)
+{
+    winhandle button = createbutton(window, 24, "<", 30, 530, 30, 30, 0);
+    setwinpos(window, 100, 120, 300, 600, pos_show);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(windowwidget(window)));
+    setwinpos(button, 40, 50, 20, 25, pos_show);
+    EXPECT_TRUE(iswinvisible(button));
+    const winrect r = getwinrect(button);
+    EXPECT_EQ(r.left, 100 + 6 + 40);
+    EXPECT_EQ(r.top, 120 + 32 + 50);
+    EXPECT_EQ(r.right - r.left, 20);
+    EXPECT_EQ(r.bottom - r.top, 25);
+    setwinpos(button, 0, 0, 0, 0, pos_nomove | pos_nosize | pos_hide);
+    EXPECT_FALSE(iswinvisible(button));
+    EXPECT_EQ(getwinrect(button).left, r.left);
+
+    givefocus(window);
+    showwin(button, true);
+    QTest::mouseClick(static_cast<QPushButton*>(windowwidget(button)), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(only(msg_command).size(), 1u);
+    EXPECT_FALSE(windowwidget(button)->hasFocus());
 }
