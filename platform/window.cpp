@@ -197,7 +197,8 @@ void setwintext(winhandle window, const char* text)
     const QString t = qtext(text);
     if (istoplevel(window)) {
         window->widget->setWindowTitle(t);
-        window->widget->update();
+        // Only the caption band shows the title; the client area needs no paint for it.
+        window->widget->update(0, 0, window->widget->width(), window->dy);
     } else if (auto* button = qobject_cast<QAbstractButton*>(window->widget.data())) {
         button->setText(t);
     } else if (auto* label = qobject_cast<QLabel*>(window->widget.data())) {
@@ -336,8 +337,9 @@ void setwinregion(winhandle window, const QRegion& region)
     if (!alive(window))
         return;
     // Qt takes an empty mask for no mask at all; a pixel outside the window hides all of it.
+    // Qt skips an unchanged mask and has the window system expose what a new one uncovers, so
+    // a paint that applies the outline again does not ask for another paint.
     window->widget->setMask(region.isEmpty() ? QRegion(-2, -2, 1, 1) : region);
-    window->widget->update();
 }
 
 void clearwinregion(winhandle window)
@@ -345,7 +347,6 @@ void clearwinregion(winhandle window)
     if (!alive(window))
         return;
     window->widget->clearMask();
-    window->widget->update();
 }
 
 void setwincursor(winhandle window, const QCursor& cursor)
