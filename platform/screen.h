@@ -7,3 +7,6 @@ std::int16_t screenheight();
 
 // The mouse position in screen pixels.
 void cursorpos(std::int16_t& x, std::int16_t& y);
+
+// The system's colour for button faces, as red | green << 8 | blue << 16.
+unsigned buttonfacecolour();

@@ -2,6 +2,7 @@
 
 #include "platform/process.h"
 #include "platform/qtext.h"
+#include "platform/screen.h"
 #include "platform/windowobject.h"
 #include "platform/windowviews.h"
 
@@ -42,9 +43,8 @@ std::vector<std::unique_ptr<winobject>>& objects()
 
 QColor backgroundcolour(unsigned colour)
 {
-    if (colour == colour_buttonface)
-        return QApplication::palette().color(QPalette::Button);
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    const unsigned c = colour == colour_buttonface ? buttonfacecolour() : colour;
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
 bool istoplevel(winhandle window)

@@ -1,6 +1,7 @@
 #include "offscreenapp.h"
 
 #include "platform/controls.h"
+#include "platform/screen.h"
 #include "platform/window.h"
 #include "platform/windowobject.h"
 
@@ -375,4 +376,17 @@ TEST_F(WindowTest, ControlsArePlacedInClientPixelsAndNeverTakeTheFocus)
     QTest::mouseClick(static_cast<QPushButton*>(windowwidget(button)), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(only(msg_command).size(), 1u);
     EXPECT_FALSE(windowwidget(button)->hasFocus());
+}
+
+TEST_F(WindowTest, ClassBackgroundFillsTheClientArea)
+{
+    winhandle popup = createwin("closer", "", style_popup, 0, 0, 40, 40); // light blue (153,153,255)
+    EXPECT_EQ(clientwidget(popup)->palette().color(QPalette::Window), QColor(153, 153, 255));
+    const unsigned face = buttonfacecolour();
+    EXPECT_EQ(clientwidget(window)->palette().color(QPalette::Window),
+              QColor(face & 0xFF, (face >> 8) & 0xFF, (face >> 16) & 0xFF));
+    EXPECT_TRUE(clientwidget(window)->autoFillBackground());
+    EXPECT_GT(screenwidth(), 0);
+    EXPECT_GT(screenheight(), 0);
+    destroywin(popup);
 }
