@@ -88,9 +88,9 @@ void platformstart(int& argc, char** argv)
     recordcommandline(argc, argv);
     if (QApplication::instance() != nullptr)
         return;
-    // Kept to the end of the process: taking Qt down among the static destructors crashes.
-    static QApplication* application = new QApplication(argc, argv);
-    (void)application;
+    // Never deleted: taking Qt down among the static destructors crashes. The instance stays
+    // reachable through QCoreApplication::instance().
+    new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 }
 

@@ -177,7 +177,9 @@ TEST_F(WindowTest, ButtonClickArrivesAsCommandWithItsIdentifier)
     EXPECT_EQ(highword(commands[0].w), 0);
     EXPECT_EQ(commands[0].l, reinterpret_cast<lparam>(button));
 
+    EXPECT_TRUE(iswinenabled(button));
     enablewin(button, false);
+    EXPECT_FALSE(iswinenabled(button));
     received.clear();
     QTest::mouseClick(static_cast<QPushButton*>(windowwidget(button)), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(only(msg_command).empty()) << "a disabled button sends nothing";
