@@ -1,0 +1,5 @@
+#pragma once
+#include "drawing/clagdiobjet.h"
+
+// A brush.
+class clabrosse : public clagdiobjet {};

@@ -1,0 +1,5 @@
+#pragma once
+#include "drawing/clagdiobjet.h"
+
+// A pen.
+class clacrayon : public clagdiobjet {};

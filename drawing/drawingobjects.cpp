@@ -1,0 +1,6 @@
+#include "drawing/drawingobjects.h"
+
+clacrayon moncrayon;
+clabrosse mabrosse;
+clapolice mapolice;
+wkrectan blokadre;

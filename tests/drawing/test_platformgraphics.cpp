@@ -1,0 +1,94 @@
+#include "platform/drawcontext.h"
+#include "platform/regions.h"
+#include "tests/platform/offscreenapp.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(regions, boxesExcludeTheirRightAndBottomEdges)
+{
+    const QRegion box = rectregion(10, 10, 20, 20);
+    EXPECT_TRUE(inregion(box, 10, 10));
+    EXPECT_TRUE(inregion(box, 19, 19));
+    EXPECT_FALSE(inregion(box, 20, 15));
+    const QRegion round = ellipseregion(0, 0, 40, 40);
+    EXPECT_TRUE(inregion(round, 20, 20));
+    EXPECT_FALSE(inregion(round, 2, 2));
+}
+
+TEST(regions, polygonsUseAlternateFillAndCombine)
+{
+    // A five-pointed star: its middle is enclosed twice and stays out.
+    const dcpoint star[] = {{50, 0}, {79, 90}, {2, 35}, {98, 35}, {21, 90}};
+    const QRegion shape = polygonregion(star, 5);
+    EXPECT_FALSE(inregion(shape, 50, 50));
+    EXPECT_TRUE(inregion(shape, 50, 10));
+    EXPECT_TRUE(polygonregion(star, 2).isEmpty());
+    const QRegion both = rectregion(0, 0, 10, 10).united(rectregion(20, 0, 30, 10));
+    EXPECT_TRUE(inregion(both, 25, 5));
+    EXPECT_FALSE(inregion(both, 15, 5));
+    EXPECT_TRUE(inregion(both.intersected(rectregion(5, 5, 25, 25)), 22, 7));
+    EXPECT_FALSE(inregion(both.intersected(rectregion(5, 5, 25, 25)), 2, 7));
+}
+
+TEST(drawcontext, aDeletedContextOrObjectIsHarmless)
+{
+    startoffscreen();
+    const dchandle dc = creatememdc();
+    const gdihandle bitmap = createbitmap(10, 10);
+    selectobject(dc, bitmap);
+    // The bitmap goes while selected; the context keeps drawing on its own surface.
+    EXPECT_TRUE(deleteobject(bitmap));
+    rectangle(dc, 0, 0, 10, 10);
+    deletedc(dc);
+    rectangle(dc, 0, 0, 10, 10);
+    EXPECT_EQ(selectobject(dc, stock_blackpen), 0u);
+    EXPECT_EQ(devicecaps(dc, cap_logpixelsx), 0);
+    EXPECT_FALSE(deleteobject(stock_whitebrush));
+    EXPECT_EQ(createbitmap(0, 5), 0u);
+    EXPECT_EQ(createbitmap(32767, 32767), 0u);
+    std::int16_t w = 1;
+    std::int16_t h = 1;
+    EXPECT_FALSE(bitmapsize(bitmap, w, h));
+    EXPECT_EQ(w, 0);
+}
+
+TEST(drawcontext, copiesClipToTheSourceAndMayOverlapThemselves)
+{
+    startoffscreen();
+    const dchandle dc = creatememdc();
+    const gdihandle bitmap = createbitmap(20, 20);
+    selectobject(dc, bitmap);
+    selectobject(dc, stock_whitebrush);
+    rectangle(dc, 0, 0, 10, 10);
+    EXPECT_TRUE(bitblt(dc, 5, 5, 10, 10, dc, 0, 0));
+    EXPECT_EQ(bitmappixel(bitmap, 14, 14), rgb(0, 0, 0));
+    EXPECT_EQ(bitmappixel(bitmap, 7, 7), rgb(255, 255, 255));
+    EXPECT_FALSE(bitblt(dc, 0, 0, 5, 5, dc, 40, 40));
+    EXPECT_FALSE(stretchblt(dc, 0, 0, 5, 5, dc, 0, 0, 0, 5));
+    deletedc(dc);
+    deleteobject(bitmap);
+}
+
+TEST(drawcontext, textExtentGrowsWithTheFontAndEmptyTextHasNoWidth)
+{
+    startoffscreen();
+    const dchandle dc = creatememdc();
+    const gdihandle small = createfont(12, 0, 0, false, 400, "Arial");
+    const gdihandle large = createfont(36, 0, 0, false, 700, "Arial");
+    std::int16_t w1 = 0, h1 = 0, w2 = 0, h2 = 0, w3 = 1, h3 = 0;
+    selectobject(dc, small);
+    textextent(dc, "TIKO", w1, h1);
+    selectobject(dc, large);
+    textextent(dc, "TIKO", w2, h2);
+    textextent(dc, "", w3, h3);
+    EXPECT_GT(w2, w1);
+    EXPECT_GT(h2, h1);
+    EXPECT_EQ(w3, 0);
+    deletedc(dc);
+    deleteobject(small);
+    deleteobject(large);
+}
+
+} // namespace
