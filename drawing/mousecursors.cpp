@@ -2,6 +2,8 @@
 
 #include "drawing/cursorpictures.h"
 
+#include <limits>
+
 cursorhandle hcurfleche = nullptr;
 cursorhandle hcursablier = nullptr;
 cursorhandle hcurchiffrehun = nullptr;
@@ -104,6 +106,8 @@ void fixecursouris(std::int16_t force)
 
 void sablierdeb()
 {
+    if (sabletat == std::numeric_limits<std::int16_t>::max())
+        return;
     ++sabletat;
     if (sabletat == 1)
         fixecursouris(0);

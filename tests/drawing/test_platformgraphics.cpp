@@ -1,8 +1,13 @@
 #include "platform/drawcontext.h"
 #include "platform/regions.h"
+#include "platform/window.h"
+#include "platform/windowobject.h"
 #include "tests/platform/offscreenapp.h"
 
 #include <gtest/gtest.h>
+
+#include <QImage>
+#include <QWidget>
 
 namespace {
 
@@ -89,6 +94,36 @@ TEST(drawcontext, textExtentGrowsWithTheFontAndEmptyTextHasNoWidth)
     deletedc(dc);
     deleteobject(small);
     deleteobject(large);
+}
+
+} // namespace
+
+namespace {
+
+long paintred(winhandle window, unsigned message, wparam w, lparam l)
+{
+    if (message != msg_paint)
+        return defwinproc(window, message, w, l);
+    const dchandle dc = beginpaintdc(window);
+    const gdihandle red = createsolidbrush(rgb(255, 0, 0));
+    selectobject(dc, red);
+    rectangle(dc, 10, 10, 30, 30);
+    deletedc(dc);
+    deleteobject(red);
+    return 0;
+}
+
+TEST(drawcontext, aPaintContextDrawsOnTheClientArea)
+{
+    startoffscreen();
+    ASSERT_TRUE(registerwinclass("GRAPHICSTEST", paintred, rgb(255, 255, 255)));
+    const winhandle window = createwin("GRAPHICSTEST", "", style_popup, 0, 0, 60, 60);
+    ASSERT_NE(window, nullptr);
+    const QImage shot = clientwidget(window)->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(20, 20), QColor(255, 0, 0));
+    EXPECT_EQ(shot.pixelColor(10, 10), QColor(0, 0, 0));
+    EXPECT_EQ(beginpaintdc(nullptr), 0u);
+    destroywin(window);
 }
 
 } // namespace
