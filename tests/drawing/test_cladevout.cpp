@@ -205,27 +205,68 @@ TEST(cladevout, rectangleTurnedByFortyFiveDegreesStandsOnACorner)
     EXPECT_EQ(hollow.at(50, 50), rgb(255, 255, 255));
 }
 
-TEST(cladevout, centredTextIsCentredOnThePointInBothDirections)
-{
-    canvas c;
-    mapolice.createbis(40, 0, 0, 0, 700, "Arial");
-    mapolice.useon(c.dc);
-    mapolice.colornoback(rgb(0, 0, 0));
-    c.device.ecripixlo(0, 0, "8", 1);
-    int left = 100, right = -1, top = 100, bottom = -1;
-    for (std::int16_t y = 0; y < 100; ++y) {
-        for (std::int16_t x = 0; x < 100; ++x) {
-            if (c.dark(x, y)) {
-                left = std::min<int>(left, x);
-                right = std::max<int>(right, x);
-                top = std::min<int>(top, y);
-                bottom = std::max<int>(bottom, y);
+// The box of the ink on a canvas.
+class inkbox {
+public:
+    int left = 1000, right = -1, top = 1000, bottom = -1;
+
+    explicit inkbox(const canvas& c)
+    {
+        for (std::int16_t y = 0; y < 100; ++y) {
+            for (std::int16_t x = 0; x < 100; ++x) {
+                if (c.dark(x, y)) {
+                    left = std::min<int>(left, x);
+                    right = std::max<int>(right, x);
+                    top = std::min<int>(top, y);
+                    bottom = std::max<int>(bottom, y);
+                }
             }
         }
     }
-    ASSERT_GE(right, left);
-    EXPECT_NEAR((left + right) / 2.0, 50, 3);
-    EXPECT_NEAR((top + bottom) / 2.0, 50, 6);
+    double middlex() const { return (left + right) / 2.0; }
+    double middley() const { return (top + bottom) / 2.0; }
+};
+
+void inkwith(canvas& c, std::int16_t height, std::int16_t escapement)
+{
+    mapolice.createbis(height, 0, escapement, 0, 700, "Arial");
+    mapolice.useon(c.dc);
+    mapolice.colornoback(rgb(0, 0, 0));
+}
+
+TEST(cladevout, centredTextIsCentredOnThePointInBothDirections)
+{
+    canvas c;
+    inkwith(c, 40, 0);
+    c.device.ecripixlo(0, 0, "8", 1);
+    const inkbox ink(c);
+    ASSERT_GE(ink.right, ink.left);
+    EXPECT_NEAR(ink.middlex(), 50, 3);
+    EXPECT_NEAR(ink.middley(), 50, 6);
+    mapolice.enduse();
+}
+
+TEST(cladevout, leftAlignedTextStartsAtThePoint)
+{
+    canvas c;
+    inkwith(c, 30, 0);
+    c.device.ecripixlo(-30, 0, "88", 0);
+    const inkbox ink(c);
+    EXPECT_NEAR(ink.left, 20, 4);
+    EXPECT_GT(ink.right, 40);
+    mapolice.enduse();
+}
+
+TEST(cladevout, aQuarterTurnedTextRunsUpwardCentredOnItsLine)
+{
+    canvas c;
+    inkwith(c, 30, 900);
+    c.device.ecripixlo(0, -30, "888", 0);
+    const inkbox ink(c);
+    // Written counter-clockwise from (50, 80): upward, centred on x = 50 by the turned offset.
+    EXPECT_NEAR(ink.middlex(), 50, 4);
+    EXPECT_LE(ink.bottom, 82);
+    EXPECT_LT(ink.top, 50);
     mapolice.enduse();
 }
 

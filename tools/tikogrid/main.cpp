@@ -1,0 +1,38 @@
+// tikogrid: the grid author's tool. Each subcommand prints what the game's own libraries make of
+// a grid definition, in a fixed format.
+#include <cstdio>
+#include <cstring>
+
+#include "tools/tikogrid/subcommand.h"
+#include "tools/tikogrid/topologycommand.h"
+
+namespace {
+struct subcommand {
+    const char* name;
+    subcommandrun run;
+};
+
+constexpr subcommand subcommands[] = {
+    {"topology", topologycommand},
+};
+
+int generalusage() {
+    std::fprintf(stderr, "usage: tikogrid SUBCOMMAND ARGUMENTS\nsubcommands:");
+    for (const subcommand& s : subcommands) std::fprintf(stderr, " %s", s.name);
+    std::fprintf(stderr, "\n");
+    return 2;
+}
+} // namespace
+
+int usage(const char* line) {
+    std::fprintf(stderr, "usage: %s\n", line);
+    return 2;
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2) return generalusage();
+    for (const subcommand& s : subcommands) {
+        if (std::strcmp(argv[1], s.name) == 0) return s.run(argc - 2, argv + 2);
+    }
+    return generalusage();
+}
