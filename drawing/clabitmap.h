@@ -5,7 +5,7 @@
 
 // A bitmap that knows its size once asked.
 class clabitmap : public clagdiobjet {
-public:
+  public:
     std::int16_t largeur = 0;
     std::int16_t hauteur = 0;
     bool taillesue = false;

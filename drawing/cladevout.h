@@ -8,10 +8,10 @@
 // A drawing context with the geometry of its surface in pixels and millimetres, drawn on around
 // a movable local origin with y pointing up.
 class cladevout {
-public:
+  public:
     dchandle dc = 0;
     gstring nom;
-    gstring pileorigines;   // saved local origins, "x,y," pairs, the latest first
+    gstring pileorigines; // saved local origins, "x,y," pairs, the latest first
     std::int16_t dpix = 300;
     std::int16_t dpiy = 300;
     std::int16_t centrex = 0;
@@ -35,14 +35,14 @@ public:
 
     cladevout();
     void clear();
-    void copyfromall(const cladevout& other);
+    void copyfromall(const cladevout &other);
 
     void setdpi(std::int16_t x, std::int16_t y);
     void setfeuillepix(std::int16_t w, std::int16_t h);
     void setpagepix(std::int16_t w, std::int16_t h);
     void mmajuste();
     void centrajuste();
-    void setname(const char* text);
+    void setname(const char *text);
 
     void setlocal(float xmm, float ymm);
     void setlocagauche();
@@ -63,16 +63,16 @@ public:
     void transpabrosse();
 
     void atrasegpur(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
-    void devepolygopix(std::int16_t x, std::int16_t y, const dcpoint* points, std::int16_t n);
+    void devepolygopix(std::int16_t x, std::int16_t y, const dcpoint *points, std::int16_t n);
     void devellipsepix(std::int16_t x, std::int16_t y, std::int16_t rx, std::int16_t ry);
     void devecerclepix(std::int16_t x, std::int16_t y, std::int16_t r);
     void deverectanpix(std::int16_t x, std::int16_t y, float angle, std::int16_t w, std::int16_t h);
     void devehexagopix(std::int16_t x, std::int16_t y, std::int16_t angle, std::int16_t size);
-    void incliner(float angle, dcpoint* points, std::int16_t n) const;
-    void ecripixlo(std::int16_t x, std::int16_t y, const char* text, std::int16_t centred);
-    void ecrimm(float xmm, float ymm, const char* text, std::int16_t centred);
+    void incliner(float angle, dcpoint *points, std::int16_t n) const;
+    void ecripixlo(std::int16_t x, std::int16_t y, const char *text, std::int16_t centred);
+    void ecrimm(float xmm, float ymm, const char *text, std::int16_t centred);
     void deveregistredmmbon(float xmm, float ymm, float sizemm);
 };
 
 // Sets a device from a platform context: its resolutions, the screen's size, its name.
-void screeninfo(cladevout& device, dchandle context, const char* name);
+void screeninfo(cladevout &device, dchandle context, const char *name);

@@ -7,34 +7,28 @@
 #include <cmath>
 #include <vector>
 
-void cladevout::setgeocrayonpix(std::int16_t width, colour c)
-{
+void cladevout::setgeocrayonpix(std::int16_t width, colour c) {
     moncrayon.set(dc, createpen(width, c));
 }
 
-void cladevout::setgeocrayonmilli(float widthmm, colour c)
-{
+void cladevout::setgeocrayonmilli(float widthmm, colour c) {
     setgeocrayonpix(ammxtopix(widthmm), c);
 }
 
-void cladevout::setcreabrosse(colour c)
-{
+void cladevout::setcreabrosse(colour c) {
     mabrosse.set(dc, createsolidbrush(c));
 }
 
-void cladevout::transpabrosse()
-{
+void cladevout::transpabrosse() {
     mabrosse.set(dc, stock_hollowbrush);
 }
 
-void cladevout::atrasegpur(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2)
-{
+void cladevout::atrasegpur(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
     line(dc, static_cast<std::int16_t>(localx + x1), static_cast<std::int16_t>(localy - y1),
          static_cast<std::int16_t>(localx + x2), static_cast<std::int16_t>(localy - y2));
 }
 
-void cladevout::devepolygopix(std::int16_t x, std::int16_t y, const dcpoint* points, std::int16_t n)
-{
+void cladevout::devepolygopix(std::int16_t x, std::int16_t y, const dcpoint *points, std::int16_t n) {
     if (points == nullptr || n <= 0)
         return;
     std::vector<dcpoint> placed(static_cast<std::size_t>(n));
@@ -45,21 +39,18 @@ void cladevout::devepolygopix(std::int16_t x, std::int16_t y, const dcpoint* poi
     polygon(dc, placed.data(), n);
 }
 
-void cladevout::devellipsepix(std::int16_t x, std::int16_t y, std::int16_t rx, std::int16_t ry)
-{
+void cladevout::devellipsepix(std::int16_t x, std::int16_t y, std::int16_t rx, std::int16_t ry) {
     const int cx = localx + x;
     const int cy = localy - y;
     ellipse(dc, static_cast<std::int16_t>(cx - rx), static_cast<std::int16_t>(cy - ry),
             static_cast<std::int16_t>(cx + rx), static_cast<std::int16_t>(cy + ry));
 }
 
-void cladevout::devecerclepix(std::int16_t x, std::int16_t y, std::int16_t r)
-{
+void cladevout::devecerclepix(std::int16_t x, std::int16_t y, std::int16_t r) {
     devellipsepix(x, y, r, r);
 }
 
-void cladevout::deverectanpix(std::int16_t x, std::int16_t y, float angle, std::int16_t w, std::int16_t h)
-{
+void cladevout::deverectanpix(std::int16_t x, std::int16_t y, float angle, std::int16_t w, std::int16_t h) {
     const auto hw = static_cast<std::int16_t>(w / 2);
     const auto hh = static_cast<std::int16_t>(h / 2);
     dcpoint corners[5] = {{static_cast<std::int16_t>(-hw), static_cast<std::int16_t>(-hh)},
@@ -71,8 +62,7 @@ void cladevout::deverectanpix(std::int16_t x, std::int16_t y, float angle, std::
     devepolygopix(x, y, corners, 5);
 }
 
-void cladevout::devehexagopix(std::int16_t x, std::int16_t y, std::int16_t angle, std::int16_t size)
-{
+void cladevout::devehexagopix(std::int16_t x, std::int16_t y, std::int16_t angle, std::int16_t size) {
     // The corners are direction steps, which need an even size to meet exactly.
     if (size % 2 != 0)
         ++size;
@@ -85,8 +75,7 @@ void cladevout::devehexagopix(std::int16_t x, std::int16_t y, std::int16_t angle
     devepolygopix(x, y, corners, 7);
 }
 
-void cladevout::incliner(float angle, dcpoint* points, std::int16_t n) const
-{
+void cladevout::incliner(float angle, dcpoint *points, std::int16_t n) const {
     if (points == nullptr)
         return;
     sysangle turn;
@@ -97,19 +86,16 @@ void cladevout::incliner(float angle, dcpoint* points, std::int16_t n) const
     }
 }
 
-void cladevout::ecripixlo(std::int16_t x, std::int16_t y, const char* text, std::int16_t centred)
-{
+void cladevout::ecripixlo(std::int16_t x, std::int16_t y, const char *text, std::int16_t centred) {
     mapolice.setcentrage(centred);
     mapolice.printpix(static_cast<std::int16_t>(localx + x), static_cast<std::int16_t>(localy - y), text);
 }
 
-void cladevout::ecrimm(float xmm, float ymm, const char* text, std::int16_t centred)
-{
+void cladevout::ecrimm(float xmm, float ymm, const char *text, std::int16_t centred) {
     ecripixlo(ammxtopix(xmm), ammytopix(ymm), text, centred);
 }
 
-void cladevout::deveregistredmmbon(float xmm, float ymm, float sizemm)
-{
+void cladevout::deveregistredmmbon(float xmm, float ymm, float sizemm) {
     const std::int16_t h = ammxtopix(2 * sizemm);
     mapolice.createbis(h, static_cast<std::int16_t>(h / 3), 0, 0, 0, "Times New Roman");
     mapolice.useon(dc);

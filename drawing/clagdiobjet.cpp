@@ -1,25 +1,21 @@
 #include "drawing/clagdiobjet.h"
 
-clagdiobjet::~clagdiobjet()
-{
+clagdiobjet::~clagdiobjet() {
     clear();
 }
 
-void clagdiobjet::set(gdihandle object)
-{
+void clagdiobjet::set(gdihandle object) {
     clear();
     objet = object;
     possede = true;
 }
 
-void clagdiobjet::set(dchandle context, gdihandle object)
-{
+void clagdiobjet::set(dchandle context, gdihandle object) {
     set(object);
     useon(context);
 }
 
-void clagdiobjet::useon(dchandle context)
-{
+void clagdiobjet::useon(dchandle context) {
     contexte = context;
     const gdihandle displaced = selectobject(context, objet);
     // The first selection ever displaces the context's default object; that one is kept for
@@ -30,13 +26,11 @@ void clagdiobjet::useon(dchandle context)
     }
 }
 
-void clagdiobjet::enduse()
-{
+void clagdiobjet::enduse() {
     selectobject(contexte, deplace);
 }
 
-void clagdiobjet::clear()
-{
+void clagdiobjet::clear() {
     enduse();
     if (possede) {
         deleteobject(objet);

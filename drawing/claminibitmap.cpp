@@ -1,17 +1,14 @@
 #include "drawing/claminibitmap.h"
 
-claminibitmap::claminibitmap()
-{
+claminibitmap::claminibitmap() {
     clear();
 }
 
-claminibitmap::~claminibitmap()
-{
+claminibitmap::~claminibitmap() {
     clear();
 }
 
-void claminibitmap::clear()
-{
+void claminibitmap::clear() {
     if (charge)
         deleteobject(bitmap);
     bitmap = 0;
@@ -20,13 +17,11 @@ void claminibitmap::clear()
     hauteur = 0;
 }
 
-void claminibitmap::scratch()
-{
+void claminibitmap::scratch() {
     clear();
 }
 
-bool claminibitmap::loadbmpressource(std::int16_t id)
-{
+bool claminibitmap::loadbmpressource(std::int16_t id) {
     clear();
     bitmap = loadbitmapresource(id);
     charge = bitmap != 0;
@@ -34,17 +29,16 @@ bool claminibitmap::loadbmpressource(std::int16_t id)
     return charge;
 }
 
-void claminibitmap::recupdim()
-{
+void claminibitmap::recupdim() {
     if (!charge || !bitmapsize(bitmap, largeur, hauteur)) {
         largeur = 0;
         hauteur = 0;
     }
 }
 
-bool claminibitmap::stretchblt(dchandle context, std::int16_t x, std::int16_t y, std::int16_t w, std::int16_t h,
-                               std::int16_t sx, std::int16_t sy, std::int16_t sw, std::int16_t sh)
-{
+bool claminibitmap::stretchblt(dchandle context, std::int16_t x, std::int16_t y, std::int16_t w,
+                               std::int16_t h, std::int16_t sx, std::int16_t sy, std::int16_t sw,
+                               std::int16_t sh) {
     if (!charge)
         return false;
     if (sw == 0 && sh == 0) {

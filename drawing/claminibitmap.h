@@ -5,15 +5,15 @@
 
 // A picture of the program's resources, loaded once and copied stretched.
 class claminibitmap {
-public:
+  public:
     gdihandle bitmap = 0;
     std::int16_t largeur = 0;
     std::int16_t hauteur = 0;
     bool charge = false;
 
     claminibitmap();
-    claminibitmap(const claminibitmap&) = delete;
-    claminibitmap& operator=(const claminibitmap&) = delete;
+    claminibitmap(const claminibitmap &) = delete;
+    claminibitmap &operator=(const claminibitmap &) = delete;
     ~claminibitmap();
 
     void clear();

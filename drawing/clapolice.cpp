@@ -3,16 +3,14 @@
 #include "lattice/sysangle.h"
 
 void clapolice::create(std::int16_t height, std::int16_t width, std::int16_t escapement, std::int16_t italic,
-                       std::int16_t weight, const char* face)
-{
+                       std::int16_t weight, const char *face) {
     offsetx = 0;
     offsety = 0;
     set(createfont(height, width, escapement, italic != 0, weight, face));
 }
 
-void clapolice::createbis(std::int16_t height, std::int16_t width, std::int16_t escapement, std::int16_t italic,
-                          std::int16_t weight, const char* face)
-{
+void clapolice::createbis(std::int16_t height, std::int16_t width, std::int16_t escapement,
+                          std::int16_t italic, std::int16_t weight, const char *face) {
     create(height, width, escapement, italic, weight, face);
     offsety = static_cast<std::int16_t>(height / 2);
     if (escapement % 900 != 0)
@@ -26,35 +24,30 @@ void clapolice::createbis(std::int16_t height, std::int16_t width, std::int16_t 
     }
 }
 
-void clapolice::colorandback(colour text, colour back)
-{
+void clapolice::colorandback(colour text, colour back) {
     couleurtexte = text;
     couleurfond = back;
     opaque = true;
 }
 
-void clapolice::colornoback(colour text)
-{
+void clapolice::colornoback(colour text) {
     couleurtexte = text;
     opaque = false;
 }
 
-void clapolice::setcentrage(std::int16_t flag)
-{
+void clapolice::setcentrage(std::int16_t flag) {
     centre = flag != 0;
     settextcentred(contexte, centre);
 }
 
-void clapolice::print(std::int16_t x, std::int16_t y, const char* text)
-{
+void clapolice::print(std::int16_t x, std::int16_t y, const char *text) {
     setbackopaque(contexte, opaque);
     setbackcolour(contexte, couleurfond);
     settextcolour(contexte, couleurtexte);
     textout(contexte, x, y, text);
 }
 
-void clapolice::printpix(std::int16_t x, std::int16_t y, const char* text)
-{
+void clapolice::printpix(std::int16_t x, std::int16_t y, const char *text) {
     setcentrage(centre);
     print(static_cast<std::int16_t>(x + offsetx), static_cast<std::int16_t>(y - offsety), text);
 }

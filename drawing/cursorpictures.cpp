@@ -7,26 +7,23 @@ namespace {
 
 // A 32 x 32 picture drawn pixel by pixel, turned into masks at the end.
 class cursorcanvas {
-public:
+  public:
     enum ink : char { clear = '.', black = 'X', white = 'o' };
     char pixels[cursorshape::side][cursorshape::side];
 
-    cursorcanvas()
-    {
-        for (auto& row : pixels)
-            for (char& p : row)
+    cursorcanvas() {
+        for (auto &row : pixels)
+            for (char &p : row)
                 p = clear;
     }
 
-    void dot(int x, int y, char c)
-    {
+    void dot(int x, int y, char c) {
         if (x >= 0 && y >= 0 && x < cursorshape::side && y < cursorshape::side)
             pixels[y][x] = c;
     }
 
     // Rows of art, '.' clear, 'X' black, 'o' white; blanks leave the canvas as it is.
-    void art(int left, int top, const char* const* rows, int count)
-    {
+    void art(int left, int top, const char *const *rows, int count) {
         for (int r = 0; r < count; ++r)
             for (int k = 0; rows[r][k] != 0; ++k)
                 if (rows[r][k] != ' ')
@@ -34,8 +31,7 @@ public:
     }
 
     // A black line with a square nib of the given side.
-    void stroke(double x1, double y1, double x2, double y2, int nib)
-    {
+    void stroke(double x1, double y1, double x2, double y2, int nib) {
         const int steps = static_cast<int>(std::ceil(std::fmax(std::fabs(x2 - x1), std::fabs(y2 - y1)))) + 1;
         for (int s = 0; s <= steps; ++s) {
             const int x = static_cast<int>(std::lround(x1 + (x2 - x1) * s / steps));
@@ -46,8 +42,7 @@ public:
         }
     }
 
-    masquecurseur masks() const
-    {
+    masquecurseur masks() const {
         masquecurseur m;
         for (int y = 0; y < cursorshape::side; ++y) {
             for (int x = 0; x < cursorshape::side; ++x) {
@@ -63,7 +58,8 @@ public:
     }
 };
 
-const char* const arrow[] = {
+// clang-format off
+const char *const arrow[] = {
     "X",
     "XX",
     "XoX",
@@ -87,8 +83,9 @@ const char* const arrow[] = {
     "       XooX",
     "        XX",
 };
+// clang-format on
 
-const char* const digits[6][14] = {
+const char *const digits[6][14] = {
     {"....XX....", "...XXX....", "..XXXX....", ".XX.XX....", "....XX....", "....XX....", "....XX....",
      "....XX....", "....XX....", "....XX....", "....XX....", "....XX....", "..XXXXXX..", "..XXXXXX.."},
     {"..XXXXXX..", ".XXXXXXXX.", "XX......XX", "........XX", "........XX", ".......XX.", "......XX..",
@@ -105,8 +102,7 @@ const char* const digits[6][14] = {
 
 } // namespace
 
-masquecurseur flechif(std::int16_t digit)
-{
+masquecurseur flechif(std::int16_t digit) {
     cursorcanvas canvas;
     // The tip is the hot spot (1, 1).
     canvas.art(1, 1, arrow, static_cast<int>(std::size(arrow)));
@@ -115,8 +111,7 @@ masquecurseur flechif(std::int16_t digit)
     return canvas.masks();
 }
 
-masquecurseur croix()
-{
+masquecurseur croix() {
     cursorcanvas canvas;
     // Two slightly bent strokes, as drawn by hand, crossing at the hot spot (16, 16).
     canvas.stroke(7, 6, 16, 15, 3);
@@ -126,8 +121,7 @@ masquecurseur croix()
     return canvas.masks();
 }
 
-masquecurseur bomb()
-{
+masquecurseur bomb() {
     cursorcanvas canvas;
     const double cx = 15;
     const double cy = 16;
@@ -145,8 +139,7 @@ masquecurseur bomb()
     return canvas.masks();
 }
 
-masquecurseur petithex()
-{
+masquecurseur petithex() {
     cursorcanvas canvas;
     // Flat top and bottom: corners at 0, 60, ... 300 degrees around the hot spot (16, 16).
     const double radius = 10.5;

@@ -5,7 +5,7 @@
 
 // The AND and XOR masks of one drawn cursor.
 class masquecurseur {
-public:
+  public:
     std::uint8_t et[cursorshape::masksize] = {};
     std::uint8_t ouex[cursorshape::masksize] = {};
 };

@@ -2,6 +2,6 @@
 
 cladevout ecrout;
 cladevout fenecrout;
-cladevout* pdevactu = &fenecrout;
+cladevout *pdevactu = &fenecrout;
 std::int16_t screenxdpi = 96;
 std::int16_t screenydpi = 96;

@@ -7,6 +7,6 @@
 // device, and the screen's resolutions as the first paint found them.
 extern cladevout ecrout;
 extern cladevout fenecrout;
-extern cladevout* pdevactu;
+extern cladevout *pdevactu;
 extern std::int16_t screenxdpi;
 extern std::int16_t screenydpi;

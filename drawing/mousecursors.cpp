@@ -28,22 +28,19 @@ constexpr std::int16_t etathexa = 9;
 constexpr std::int16_t etatefface = 10;
 constexpr std::int16_t moderegles = 5;
 
-cursorhandle* const chiffres[6] = {&hcurchiffrehun,    &hcurchiffredeux, &hcurchiffretrois,
+cursorhandle *const chiffres[6] = {&hcurchiffrehun,    &hcurchiffredeux, &hcurchiffretrois,
                                    &hcurchiffrequatre, &hcurchiffrecinq, &hcurchiffresix};
 
-cursorhandle made(std::int16_t hotx, std::int16_t hoty, const masquecurseur& masks)
-{
+cursorhandle made(std::int16_t hotx, std::int16_t hoty, const masquecurseur &masks) {
     return createcursor(hotx, hoty, masks.et, masks.ouex);
 }
 
-void drop(cursorhandle& cursor)
-{
+void drop(cursorhandle &cursor) {
     destroycursor(cursor);
     cursor = nullptr;
 }
 
-cursorhandle cursorofstate(std::int16_t state)
-{
+cursorhandle cursorofstate(std::int16_t state) {
     if (state >= 1 && state <= 6)
         return *chiffres[state - 1];
     switch (state) {
@@ -64,8 +61,7 @@ cursorhandle cursorofstate(std::int16_t state)
 
 } // namespace
 
-void creacursouris()
-{
+void creacursouris() {
     // Made twice at start-up: the second making replaces the first.
     destrucursou();
     hcurfleche = loadstockcursor(cursor_arrow);
@@ -77,17 +73,15 @@ void creacursouris()
     hcurpetithex = made(16, 16, petithex());
 }
 
-void destrucursou()
-{
-    for (cursorhandle* cursor : chiffres)
+void destrucursou() {
+    for (cursorhandle *cursor : chiffres)
         drop(*cursor);
     drop(hcurscratcroix);
     drop(hcurscratbombe);
     drop(hcurpetithex);
 }
 
-void fixecursouris(std::int16_t force)
-{
+void fixecursouris(std::int16_t force) {
     const sourisetat shell = lireetatsouris != nullptr ? lireetatsouris() : sourisetat{};
     std::int16_t state = shell.nombractu;
     if (sabletat > 0)
@@ -104,8 +98,7 @@ void fixecursouris(std::int16_t force)
     setcursor(cursorofstate(state));
 }
 
-void sablierdeb()
-{
+void sablierdeb() {
     if (sabletat == std::numeric_limits<std::int16_t>::max())
         return;
     ++sabletat;
@@ -113,8 +106,7 @@ void sablierdeb()
         fixecursouris(0);
 }
 
-void sablierfin()
-{
+void sablierfin() {
     if (sabletat <= 0) {
         sabletat = 0;
         return;

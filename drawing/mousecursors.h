@@ -23,7 +23,7 @@ extern std::int16_t etatcurseur;
 // What the cursor shows besides the hourglass comes from the shell's state; the shell installs
 // the function that reads it (until then: mode 1, number 0).
 class sourisetat {
-public:
+  public:
     std::int16_t mode = 1;
     bool souronhexa = false;
     bool sourefface = false;

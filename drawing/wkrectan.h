@@ -3,7 +3,7 @@
 
 // A rectangle of four 16-bit coordinates, kept in order when asked to.
 class wkrectan {
-public:
+  public:
     std::int16_t xa = 0;
     std::int16_t ya = 0;
     std::int16_t xb = 0;

@@ -10,8 +10,7 @@ namespace {
 
 cursorhandle shown = nullptr;
 
-QCursor qcursor(const cursorshape& shape)
-{
+QCursor qcursor(const cursorshape &shape) {
     if (shape.stock == cursor_arrow)
         return QCursor(Qt::ArrowCursor);
     if (shape.stock == cursor_wait)
@@ -28,8 +27,7 @@ QCursor qcursor(const cursorshape& shape)
     return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), shape.hotx, shape.hoty);
 }
 
-bool bitat(const std::uint8_t* mask, int x, int y)
-{
+bool bitat(const std::uint8_t *mask, int x, int y) {
     if (x < 0 || y < 0 || x >= cursorshape::side || y >= cursorshape::side)
         return false;
     return (mask[y * 4 + x / 8] >> (7 - x % 8)) & 1;
@@ -37,18 +35,15 @@ bool bitat(const std::uint8_t* mask, int x, int y)
 
 } // namespace
 
-bool cursorshape::andbit(int x, int y) const
-{
+bool cursorshape::andbit(int x, int y) const {
     return bitat(andmask, x, y);
 }
 
-bool cursorshape::xorbit(int x, int y) const
-{
+bool cursorshape::xorbit(int x, int y) const {
     return bitat(xormask, x, y);
 }
 
-cursorhandle loadstockcursor(stockcursor which)
-{
+cursorhandle loadstockcursor(stockcursor which) {
     static cursorshape arrow;
     static cursorshape wait;
     arrow.stock = cursor_arrow;
@@ -56,12 +51,11 @@ cursorhandle loadstockcursor(stockcursor which)
     return which == cursor_wait ? &wait : &arrow;
 }
 
-cursorhandle createcursor(std::int16_t hotx, std::int16_t hoty, const std::uint8_t* andmask,
-                          const std::uint8_t* xormask)
-{
+cursorhandle createcursor(std::int16_t hotx, std::int16_t hoty, const std::uint8_t *andmask,
+                          const std::uint8_t *xormask) {
     if (andmask == nullptr || xormask == nullptr)
         return nullptr;
-    auto* shape = new cursorshape;
+    auto *shape = new cursorshape;
     std::memcpy(shape->andmask, andmask, cursorshape::masksize);
     std::memcpy(shape->xormask, xormask, cursorshape::masksize);
     shape->hotx = hotx;
@@ -69,8 +63,7 @@ cursorhandle createcursor(std::int16_t hotx, std::int16_t hoty, const std::uint8
     return shape;
 }
 
-void destroycursor(cursorhandle cursor)
-{
+void destroycursor(cursorhandle cursor) {
     if (cursor == nullptr || cursor->stock != 0)
         return;
     if (shown == cursor)
@@ -78,13 +71,12 @@ void destroycursor(cursorhandle cursor)
     delete cursor;
 }
 
-void setcursor(cursorhandle cursor)
-{
+void setcursor(cursorhandle cursor) {
     if (cursor == nullptr)
         return;
     shown = cursor;
     // The program's one cursor, over all its windows, as long as it runs.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()) == nullptr)
         return;
     if (QGuiApplication::overrideCursor() == nullptr)
         QGuiApplication::setOverrideCursor(qcursor(*cursor));
@@ -92,7 +84,6 @@ void setcursor(cursorhandle cursor)
         QGuiApplication::changeOverrideCursor(qcursor(*cursor));
 }
 
-cursorhandle currentcursor()
-{
+cursorhandle currentcursor() {
     return shown;
 }

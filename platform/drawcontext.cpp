@@ -23,9 +23,9 @@ constexpr std::int16_t defaultdpi = 96;
 // The selected objects are kept as values, so a deleted handle leaves the context drawing with
 // what it had; a painter opens for each operation, as a widget allows only inside its paint.
 class drawcontext {
-public:
-    QWidget* widget = nullptr;              // a paint context's client area
-    std::shared_ptr<QImage> image;          // a memory context's surface
+  public:
+    QWidget *widget = nullptr;     // a paint context's client area
+    std::shared_ptr<QImage> image; // a memory context's surface
     gdihandle pen = stock_blackpen;
     gdihandle brush = stock_whitebrush;
     gdihandle font = stock_systemfont;
@@ -38,8 +38,7 @@ public:
     bool opaque = true;
     bool centred = false;
 
-    QPaintDevice* surface() const
-    {
+    QPaintDevice *surface() const {
         if (widget != nullptr)
             return widget;
         return image.get();
@@ -49,38 +48,34 @@ public:
 namespace {
 
 class dctable {
-public:
+  public:
     std::map<dchandle, std::unique_ptr<drawcontext>> contexts;
     dchandle next = 1;
 };
 
 // Never destroyed: the program-wide drawing objects let go of their handles at exit.
-dctable& contexts()
-{
-    static dctable* instance = new dctable;
+dctable &contexts() {
+    static dctable *instance = new dctable;
     return *instance;
 }
 
-dchandle addcontext(std::unique_ptr<drawcontext> dc)
-{
+dchandle addcontext(std::unique_ptr<drawcontext> dc) {
     const dchandle handle = contexts().next++;
     contexts().contexts[handle] = std::move(dc);
     return handle;
 }
 
-drawcontext* findcontext(dchandle dc)
-{
+drawcontext *findcontext(dchandle dc) {
     const auto found = contexts().contexts.find(dc);
     return found == contexts().contexts.end() ? nullptr : found->second.get();
 }
 
 // A painter on the context's surface with its pen, brush and font, or an inactive one.
 class dcpainter {
-public:
+  public:
     QPainter painter;
 
-    explicit dcpainter(const drawcontext* dc)
-    {
+    explicit dcpainter(const drawcontext *dc) {
         if (dc == nullptr || dc->surface() == nullptr || !painter.begin(dc->surface()))
             return;
         painter.setPen(dc->penobject.pen);
@@ -90,32 +85,29 @@ public:
     bool active() const { return painter.isActive(); }
 };
 
-QScreen* primaryscreen()
-{
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr ? QGuiApplication::primaryScreen()
-                                                                                  : nullptr;
+QScreen *primaryscreen() {
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr
+               ? QGuiApplication::primaryScreen()
+               : nullptr;
 }
 
 // Qt outlines a box one pixel right of and below its mathematical edges with a thin pen, so the
 // box for pixels x1 up to, not including, x2 is one pixel narrower.
-QRect boxof(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2)
-{
+QRect boxof(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
     const QRect box = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
     return QRect(box.x(), box.y(), box.width() - 2, box.height() - 2);
 }
 
 } // namespace
 
-dchandle creatememdc()
-{
+dchandle creatememdc() {
     auto dc = std::make_unique<drawcontext>();
     dc->image = findobject(stock_defaultbitmap)->image;
     return addcontext(std::move(dc));
 }
 
-dchandle beginpaintdc(winhandle window)
-{
-    QWidget* widget = clientwidget(window);
+dchandle beginpaintdc(winhandle window) {
+    QWidget *widget = clientwidget(window);
     if (widget == nullptr)
         return 0;
     auto dc = std::make_unique<drawcontext>();
@@ -123,15 +115,13 @@ dchandle beginpaintdc(winhandle window)
     return addcontext(std::move(dc));
 }
 
-void deletedc(dchandle dc)
-{
+void deletedc(dchandle dc) {
     contexts().contexts.erase(dc);
 }
 
-gdihandle selectobject(dchandle handle, gdihandle object)
-{
-    drawcontext* dc = findcontext(handle);
-    const gdiobject* found = findobject(object);
+gdihandle selectobject(dchandle handle, gdihandle object) {
+    drawcontext *dc = findcontext(handle);
+    const gdiobject *found = findobject(object);
     if (dc == nullptr || found == nullptr)
         return 0;
     gdihandle displaced = 0;
@@ -162,12 +152,11 @@ gdihandle selectobject(dchandle handle, gdihandle object)
     return displaced;
 }
 
-std::int16_t devicecaps(dchandle handle, capability which)
-{
-    const drawcontext* dc = findcontext(handle);
+std::int16_t devicecaps(dchandle handle, capability which) {
+    const drawcontext *dc = findcontext(handle);
     if (dc == nullptr)
         return 0;
-    const QScreen* screen = primaryscreen();
+    const QScreen *screen = primaryscreen();
     switch (which) {
     case cap_logpixelsx:
         if (dc->widget != nullptr)
@@ -189,37 +178,32 @@ std::int16_t devicecaps(dchandle handle, capability which)
     return 0;
 }
 
-void settextcolour(dchandle handle, colour c)
-{
-    drawcontext* dc = findcontext(handle);
+void settextcolour(dchandle handle, colour c) {
+    drawcontext *dc = findcontext(handle);
     if (dc != nullptr)
         dc->textcolour = c;
 }
 
-void setbackcolour(dchandle handle, colour c)
-{
-    drawcontext* dc = findcontext(handle);
+void setbackcolour(dchandle handle, colour c) {
+    drawcontext *dc = findcontext(handle);
     if (dc != nullptr)
         dc->backcolour = c;
 }
 
-void setbackopaque(dchandle handle, bool opaque)
-{
-    drawcontext* dc = findcontext(handle);
+void setbackopaque(dchandle handle, bool opaque) {
+    drawcontext *dc = findcontext(handle);
     if (dc != nullptr)
         dc->opaque = opaque;
 }
 
-void settextcentred(dchandle handle, bool centred)
-{
-    drawcontext* dc = findcontext(handle);
+void settextcentred(dchandle handle, bool centred) {
+    drawcontext *dc = findcontext(handle);
     if (dc != nullptr)
         dc->centred = centred;
 }
 
-void textout(dchandle handle, std::int16_t x, std::int16_t y, const char* text)
-{
-    const drawcontext* dc = findcontext(handle);
+void textout(dchandle handle, std::int16_t x, std::int16_t y, const char *text) {
+    const drawcontext *dc = findcontext(handle);
     dcpainter p(dc);
     if (!p.active() || text == nullptr)
         return;
@@ -236,21 +220,19 @@ void textout(dchandle handle, std::int16_t x, std::int16_t y, const char* text)
     p.painter.drawText(left, metrics.ascent(), shown);
 }
 
-void textextent(dchandle handle, const char* text, std::int16_t& width, std::int16_t& height)
-{
-    const drawcontext* dc = findcontext(handle);
+void textextent(dchandle handle, const char *text, std::int16_t &width, std::int16_t &height) {
+    const drawcontext *dc = findcontext(handle);
     width = 0;
     height = 0;
-    if (dc == nullptr || dc->surface() == nullptr || text == nullptr
-        || qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+    if (dc == nullptr || dc->surface() == nullptr || text == nullptr ||
+        qobject_cast<QGuiApplication *>(QCoreApplication::instance()) == nullptr)
         return;
     const QFontMetrics metrics(dc->fontobject.font, dc->surface());
     width = static_cast<std::int16_t>(metrics.horizontalAdvance(qtext(text)));
     height = static_cast<std::int16_t>(metrics.height());
 }
 
-void polygon(dchandle dc, const dcpoint* points, std::int16_t count)
-{
+void polygon(dchandle dc, const dcpoint *points, std::int16_t count) {
     dcpainter p(findcontext(dc));
     if (!p.active() || points == nullptr || count < 2)
         return;
@@ -260,33 +242,29 @@ void polygon(dchandle dc, const dcpoint* points, std::int16_t count)
     p.painter.drawPolygon(shape, Qt::OddEvenFill);
 }
 
-void ellipse(dchandle dc, std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2)
-{
+void ellipse(dchandle dc, std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
     const QRect box = boxof(x1, y1, x2, y2);
     dcpainter p(findcontext(dc));
     if (p.active() && box.width() >= 0 && box.height() >= 0)
         p.painter.drawEllipse(box);
 }
 
-void rectangle(dchandle dc, std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2)
-{
+void rectangle(dchandle dc, std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
     const QRect box = boxof(x1, y1, x2, y2);
     dcpainter p(findcontext(dc));
     if (p.active() && box.width() >= 0 && box.height() >= 0)
         p.painter.drawRect(box);
 }
 
-void line(dchandle dc, std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2)
-{
+void line(dchandle dc, std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
     dcpainter p(findcontext(dc));
     if (p.active())
         p.painter.drawLine(x1, y1, x2, y2);
 }
 
-bool stretchblt(dchandle dest, std::int16_t x, std::int16_t y, std::int16_t w, std::int16_t h,
-                dchandle from, std::int16_t sx, std::int16_t sy, std::int16_t sw, std::int16_t sh)
-{
-    const drawcontext* source = findcontext(from);
+bool stretchblt(dchandle dest, std::int16_t x, std::int16_t y, std::int16_t w, std::int16_t h, dchandle from,
+                std::int16_t sx, std::int16_t sy, std::int16_t sw, std::int16_t sh) {
+    const drawcontext *source = findcontext(from);
     if (source == nullptr || source->image == nullptr || w <= 0 || h <= 0 || sw <= 0 || sh <= 0)
         return false;
     if (QRect(sx, sy, sw, sh).intersected(source->image->rect()).isEmpty())
@@ -301,8 +279,7 @@ bool stretchblt(dchandle dest, std::int16_t x, std::int16_t y, std::int16_t w, s
     return true;
 }
 
-bool bitblt(dchandle dest, std::int16_t x, std::int16_t y, std::int16_t w, std::int16_t h,
-            dchandle source, std::int16_t sx, std::int16_t sy)
-{
+bool bitblt(dchandle dest, std::int16_t x, std::int16_t y, std::int16_t w, std::int16_t h, dchandle source,
+            std::int16_t sx, std::int16_t sy) {
     return stretchblt(dest, x, y, w, h, source, sx, sy, w, h);
 }

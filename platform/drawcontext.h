@@ -29,27 +29,27 @@ std::int16_t devicecaps(dchandle dc, capability which);
 void settextcolour(dchandle dc, colour c);
 void setbackcolour(dchandle dc, colour c);
 void setbackopaque(dchandle dc, bool opaque);
-void settextcentred(dchandle dc, bool centred);  // top-centre when set, else top-left
+void settextcentred(dchandle dc, bool centred); // top-centre when set, else top-left
 // The text (Windows-1252) at (x, y) with the selected font, along its escapement.
-void textout(dchandle dc, std::int16_t x, std::int16_t y, const char* text);
-void textextent(dchandle dc, const char* text, std::int16_t& width, std::int16_t& height);
+void textout(dchandle dc, std::int16_t x, std::int16_t y, const char *text);
+void textextent(dchandle dc, const char *text, std::int16_t &width, std::int16_t &height);
 
 class dcpoint {
-public:
+  public:
     std::int16_t x;
     std::int16_t y;
 };
 // Shapes are outlined with the pen and filled with the brush; the box of a rectangle or
 // ellipse runs from (x1, y1) up to, not including, (x2, y2).
-void polygon(dchandle dc, const dcpoint* points, std::int16_t count);
+void polygon(dchandle dc, const dcpoint *points, std::int16_t count);
 void ellipse(dchandle dc, std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
 void rectangle(dchandle dc, std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
 void line(dchandle dc, std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
 
 // Plain copy of a w x h block from (sx, sy) of the source to (x, y); false when nothing could
 // be copied.
-bool bitblt(dchandle dest, std::int16_t x, std::int16_t y, std::int16_t w, std::int16_t h,
-            dchandle source, std::int16_t sx, std::int16_t sy);
+bool bitblt(dchandle dest, std::int16_t x, std::int16_t y, std::int16_t w, std::int16_t h, dchandle source,
+            std::int16_t sx, std::int16_t sy);
 // The sw x sh block at (sx, sy) of the source, stretched into the w x h block at (x, y).
 bool stretchblt(dchandle dest, std::int16_t x, std::int16_t y, std::int16_t w, std::int16_t h,
                 dchandle source, std::int16_t sx, std::int16_t sy, std::int16_t sw, std::int16_t sh);

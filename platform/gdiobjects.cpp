@@ -16,12 +16,11 @@ constexpr std::int16_t defaultfontheight = 16;
 constexpr long long maxbitmappixels = 64LL * 1024 * 1024;
 
 class gditable {
-public:
+  public:
     std::map<gdihandle, gdiobject> objects;
     gdihandle next = stock_defaultbitmap + 1;
 
-    gditable()
-    {
+    gditable() {
         gdiobject pen;
         pen.kind = gdikind::pen;
         pen.pen = QPen(Qt::black, 0);
@@ -45,8 +44,7 @@ public:
         objects[stock_defaultbitmap] = bitmap;
     }
 
-    gdihandle add(gdiobject object)
-    {
+    gdihandle add(gdiobject object) {
         const gdihandle handle = next++;
         objects[handle] = std::move(object);
         return handle;
@@ -54,25 +52,21 @@ public:
 };
 
 // Never destroyed: the program-wide drawing objects let go of their handles at exit.
-gditable& table()
-{
-    static gditable* instance = new gditable;
+gditable &table() {
+    static gditable *instance = new gditable;
     return *instance;
 }
 
-bool isstock(gdihandle object)
-{
+bool isstock(gdihandle object) {
     return object >= stock_blackpen && object <= stock_defaultbitmap;
 }
 
 // Without a GUI application there is no font database to measure with.
-bool canmeasure()
-{
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+bool canmeasure() {
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
 }
 
-gdihandle addbitmap(QImage image)
-{
+gdihandle addbitmap(QImage image) {
     if (image.isNull())
         return 0;
     gdiobject object;
@@ -83,27 +77,24 @@ gdihandle addbitmap(QImage image)
 
 } // namespace
 
-QColor qcolour(colour c)
-{
+QColor qcolour(colour c) {
     return QColor(redof(c), greenof(c), blueof(c));
 }
 
-const gdiobject* findobject(gdihandle object)
-{
+const gdiobject *findobject(gdihandle object) {
     const auto found = table().objects.find(object);
     return found == table().objects.end() ? nullptr : &found->second;
 }
 
-gdihandle createpen(std::int16_t width, colour c)
-{
+gdihandle createpen(std::int16_t width, colour c) {
     gdiobject object;
     object.kind = gdikind::pen;
-    object.pen = QPen(qcolour(c), std::max<std::int16_t>(width, 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    object.pen =
+        QPen(qcolour(c), std::max<std::int16_t>(width, 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     return table().add(std::move(object));
 }
 
-gdihandle createsolidbrush(colour c)
-{
+gdihandle createsolidbrush(colour c) {
     gdiobject object;
     object.kind = gdikind::brush;
     object.brush = QBrush(qcolour(c));
@@ -111,8 +102,7 @@ gdihandle createsolidbrush(colour c)
 }
 
 gdihandle createfont(std::int16_t height, std::int16_t width, std::int16_t escapement, bool italic,
-                     std::int16_t weight, const char* face)
-{
+                     std::int16_t weight, const char *face) {
     gdiobject object;
     object.kind = gdikind::font;
     QFont font(qtext(face));
@@ -131,8 +121,7 @@ gdihandle createfont(std::int16_t height, std::int16_t width, std::int16_t escap
     return table().add(std::move(object));
 }
 
-gdihandle createbitmap(std::int16_t width, std::int16_t height)
-{
+gdihandle createbitmap(std::int16_t width, std::int16_t height) {
     if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > maxbitmappixels)
         return 0;
     QImage image(width, height, QImage::Format_RGB32);
@@ -140,33 +129,28 @@ gdihandle createbitmap(std::int16_t width, std::int16_t height)
     return addbitmap(std::move(image));
 }
 
-gdihandle loadbitmapresource(std::int16_t id)
-{
+gdihandle loadbitmapresource(std::int16_t id) {
     return addbitmap(QImage(QStringLiteral(":/bitmaps/%1.png").arg(id)));
 }
 
-gdihandle loadbitmapfile(const char* path)
-{
+gdihandle loadbitmapfile(const char *path) {
     return path == nullptr ? 0 : addbitmap(QImage(QString::fromLocal8Bit(path)));
 }
 
-bool deleteobject(gdihandle object)
-{
+bool deleteobject(gdihandle object) {
     if (isstock(object))
         return false;
     return table().objects.erase(object) > 0;
 }
 
-bool objectexists(gdihandle object)
-{
+bool objectexists(gdihandle object) {
     return findobject(object) != nullptr;
 }
 
-bool bitmapsize(gdihandle bitmap, std::int16_t& width, std::int16_t& height)
-{
+bool bitmapsize(gdihandle bitmap, std::int16_t &width, std::int16_t &height) {
     width = 0;
     height = 0;
-    const gdiobject* object = findobject(bitmap);
+    const gdiobject *object = findobject(bitmap);
     if (object == nullptr || object->kind != gdikind::bitmap)
         return false;
     width = static_cast<std::int16_t>(object->image->width());
@@ -174,9 +158,8 @@ bool bitmapsize(gdihandle bitmap, std::int16_t& width, std::int16_t& height)
     return true;
 }
 
-colour bitmappixel(gdihandle bitmap, std::int16_t x, std::int16_t y)
-{
-    const gdiobject* object = findobject(bitmap);
+colour bitmappixel(gdihandle bitmap, std::int16_t x, std::int16_t y) {
+    const gdiobject *object = findobject(bitmap);
     if (object == nullptr || object->kind != gdikind::bitmap || !object->image->valid(x, y))
         return 0;
     const QRgb pixel = object->image->pixel(x, y);
@@ -184,9 +167,8 @@ colour bitmappixel(gdihandle bitmap, std::int16_t x, std::int16_t y)
                static_cast<std::uint8_t>(qBlue(pixel)));
 }
 
-bool savebitmappng(gdihandle bitmap, const char* path)
-{
-    const gdiobject* object = findobject(bitmap);
+bool savebitmappng(gdihandle bitmap, const char *path) {
+    const gdiobject *object = findobject(bitmap);
     if (object == nullptr || object->kind != gdikind::bitmap || path == nullptr)
         return false;
     return object->image->save(QString::fromLocal8Bit(path), "PNG");

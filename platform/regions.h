@@ -10,5 +10,5 @@
 QRegion rectregion(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
 QRegion ellipseregion(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
 // Alternate fill: a part enclosed an even number of times stays out.
-QRegion polygonregion(const dcpoint* points, std::int16_t count);
-bool inregion(const QRegion& region, std::int16_t x, std::int16_t y);
+QRegion polygonregion(const dcpoint *points, std::int16_t count);
+bool inregion(const QRegion &region, std::int16_t x, std::int16_t y);

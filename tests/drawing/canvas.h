@@ -7,13 +7,12 @@
 
 // A white memory surface with a 96-dpi device on it whose local origin is the centre.
 class canvas {
-public:
+  public:
     dchandle dc = 0;
     gdihandle bitmap = 0;
     cladevout device;
 
-    explicit canvas(std::int16_t side = 100)
-    {
+    explicit canvas(std::int16_t side = 100) {
         startoffscreen();
         dc = creatememdc();
         bitmap = createbitmap(side, side);
@@ -28,17 +27,15 @@ public:
         device.centrajuste();
         device.setlocal(0, 0);
     }
-    ~canvas()
-    {
+    ~canvas() {
         deletedc(dc);
         deleteobject(bitmap);
     }
-    canvas(const canvas&) = delete;
-    canvas& operator=(const canvas&) = delete;
+    canvas(const canvas &) = delete;
+    canvas &operator=(const canvas &) = delete;
 
     colour at(std::int16_t x, std::int16_t y) const { return bitmappixel(bitmap, x, y); }
-    bool dark(std::int16_t x, std::int16_t y) const
-    {
+    bool dark(std::int16_t x, std::int16_t y) const {
         const colour c = at(x, y);
         return redof(c) + greenof(c) + blueof(c) < 3 * 128;
     }

@@ -6,15 +6,13 @@
 
 namespace {
 
-cladevout at96()
-{
+cladevout at96() {
     cladevout device;
     device.setdpi(96, 96);
     return device;
 }
 
-TEST(cladevout, clearGivesThreeHundredDpiAndCutsThePageToAnEmptySheet)
-{
+TEST(cladevout, clearGivesThreeHundredDpiAndCutsThePageToAnEmptySheet) {
     cladevout device;
     EXPECT_EQ(device.dpix, 300);
     EXPECT_EQ(device.dpiy, 300);
@@ -25,22 +23,20 @@ TEST(cladevout, clearGivesThreeHundredDpiAndCutsThePageToAnEmptySheet)
     EXPECT_EQ(device.utilehgtpix, 0);
 }
 
-TEST(cladevout, conversionsTruncateAsAt96Dpi)
-{
+TEST(cladevout, conversionsTruncateAsAt96Dpi) {
     const cladevout device = at96();
     const struct {
         float mm;
         std::int16_t pixels;
     } cases[] = {{12, 45}, {1, 3}, {-1, -3}, {0.2f, 0}, {25.4f, 96}, {-12, -45}};
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(device.ammxtopix(c.mm), c.pixels) << c.mm;
     EXPECT_NEAR(device.apixtommx(96), 25.4f, 1e-5f);
     EXPECT_EQ(device.poursixcent(10), 2);
     EXPECT_EQ(device.poursixcent(600), 96);
 }
 
-TEST(cladevout, hugeOrUndefinedMillimetresGiveDefinedPixels)
-{
+TEST(cladevout, hugeOrUndefinedMillimetresGiveDefinedPixels) {
     cladevout device = at96();
     EXPECT_EQ(device.ammxtopix(1.0e30f), device.ammxtopix(1.0e30f));
     EXPECT_EQ(device.ammxtopix(std::numeric_limits<float>::quiet_NaN()), 0);
@@ -50,16 +46,14 @@ TEST(cladevout, hugeOrUndefinedMillimetresGiveDefinedPixels)
     EXPECT_FLOAT_EQ(device.apixtommx(10), 0.0f);
 }
 
-TEST(cladevout, zoomScalesMillimetres)
-{
+TEST(cladevout, zoomScalesMillimetres) {
     cladevout device = at96();
     device.zoom = 2.0f;
     EXPECT_EQ(device.ammytopix(12), 90);
     EXPECT_NEAR(device.apixtommy(90), 11.90625f, 1e-4f);
 }
 
-TEST(cladevout, millimetreSizesFollowThePixelSizes)
-{
+TEST(cladevout, millimetreSizesFollowThePixelSizes) {
     cladevout device = at96();
     device.setfeuillepix(800, 600);
     device.setpagepix(900, 300);
@@ -73,8 +67,7 @@ TEST(cladevout, millimetreSizesFollowThePixelSizes)
     EXPECT_EQ(device.feuillewidmm, 211);
 }
 
-TEST(cladevout, baseOriginIsTheTruncatedMiddle)
-{
+TEST(cladevout, baseOriginIsTheTruncatedMiddle) {
     cladevout device = at96();
     device.setfeuillepix(1000, 1000);
     device.setpagepix(801, 601);
@@ -93,8 +86,7 @@ TEST(cladevout, baseOriginIsTheTruncatedMiddle)
     EXPECT_EQ(device.localy, 255);
 }
 
-TEST(cladevout, originStackRestoresNestedAndNegativeOrigins)
-{
+TEST(cladevout, originStackRestoresNestedAndNegativeOrigins) {
     cladevout device = at96();
     device.localx = -7;
     device.localy = -300;
@@ -113,8 +105,7 @@ TEST(cladevout, originStackRestoresNestedAndNegativeOrigins)
     EXPECT_EQ(device.localy, 0);
 }
 
-TEST(cladevout, copyfromallTakesGeometryAndName)
-{
+TEST(cladevout, copyfromallTakesGeometryAndName) {
     cladevout source = at96();
     source.setfeuillepix(640, 480);
     source.setpagepix(640, 480);
@@ -131,18 +122,17 @@ TEST(cladevout, copyfromallTakesGeometryAndName)
     EXPECT_FLOAT_EQ(copy.zoom, 1.5f);
 }
 
-TEST(cladevout, inclinerIsExactAtRightAnglesAndTruncatesElsewhere)
-{
+TEST(cladevout, inclinerIsExactAtRightAnglesAndTruncatesElsewhere) {
     const cladevout device;
     const struct {
         float angle;
         dcpoint from;
         dcpoint to;
     } cases[] = {
-        {90, {10, 0}, {0, 10}},   {180, {3, 4}, {-3, -4}},  {270, {3, 4}, {4, -3}},  {89.9f, {10, 0}, {0, 10}},
-        {45, {10, 0}, {7, 7}},    {45, {0, 10}, {-7, 7}},   {-45, {10, 0}, {7, -7}}, {0, {-5, 6}, {-5, 6}},
+        {90, {10, 0}, {0, 10}}, {180, {3, 4}, {-3, -4}}, {270, {3, 4}, {4, -3}},  {89.9f, {10, 0}, {0, 10}},
+        {45, {10, 0}, {7, 7}},  {45, {0, 10}, {-7, 7}},  {-45, {10, 0}, {7, -7}}, {0, {-5, 6}, {-5, 6}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         dcpoint p = c.from;
         device.incliner(c.angle, &p, 1);
         EXPECT_EQ(p.x, c.to.x) << c.angle;
@@ -151,14 +141,12 @@ TEST(cladevout, inclinerIsExactAtRightAnglesAndTruncatesElsewhere)
 }
 
 // A red shape with a red outline on a white canvas.
-void redshape(canvas& c)
-{
+void redshape(canvas &c) {
     c.device.setgeocrayonpix(1, rgb(255, 0, 0));
     c.device.setcreabrosse(rgb(255, 0, 0));
 }
 
-TEST(cladevout, hexagonOfOddSizeIsDrawnAtTheNextEvenSize)
-{
+TEST(cladevout, hexagonOfOddSizeIsDrawnAtTheNextEvenSize) {
     canvas odd;
     canvas even;
     redshape(odd);
@@ -175,8 +163,7 @@ TEST(cladevout, hexagonOfOddSizeIsDrawnAtTheNextEvenSize)
             ASSERT_EQ(odd.at(x, y), even.at(x, y)) << x << "," << y;
 }
 
-TEST(cladevout, primitivesUseLocalCoordinatesWithYUp)
-{
+TEST(cladevout, primitivesUseLocalCoordinatesWithYUp) {
     canvas c;
     c.device.setgeocrayonpix(3, rgb(0, 0, 255));
     c.device.atrasegpur(-40, 20, 40, 20);
@@ -188,8 +175,7 @@ TEST(cladevout, primitivesUseLocalCoordinatesWithYUp)
     EXPECT_EQ(c.at(80, 20), rgb(255, 255, 255));
 }
 
-TEST(cladevout, rectangleTurnedByFortyFiveDegreesStandsOnACorner)
-{
+TEST(cladevout, rectangleTurnedByFortyFiveDegreesStandsOnACorner) {
     canvas c;
     redshape(c);
     c.device.deverectanpix(0, 0, 45, 40, 40);
@@ -207,11 +193,10 @@ TEST(cladevout, rectangleTurnedByFortyFiveDegreesStandsOnACorner)
 
 // The box of the ink on a canvas.
 class inkbox {
-public:
+  public:
     int left = 1000, right = -1, top = 1000, bottom = -1;
 
-    explicit inkbox(const canvas& c)
-    {
+    explicit inkbox(const canvas &c) {
         for (std::int16_t y = 0; y < 100; ++y) {
             for (std::int16_t x = 0; x < 100; ++x) {
                 if (c.dark(x, y)) {
@@ -227,15 +212,13 @@ public:
     double middley() const { return (top + bottom) / 2.0; }
 };
 
-void inkwith(canvas& c, std::int16_t height, std::int16_t escapement)
-{
+void inkwith(canvas &c, std::int16_t height, std::int16_t escapement) {
     mapolice.createbis(height, 0, escapement, 0, 700, "Arial");
     mapolice.useon(c.dc);
     mapolice.colornoback(rgb(0, 0, 0));
 }
 
-TEST(cladevout, centredTextIsCentredOnThePointInBothDirections)
-{
+TEST(cladevout, centredTextIsCentredOnThePointInBothDirections) {
     canvas c;
     inkwith(c, 40, 0);
     c.device.ecripixlo(0, 0, "8", 1);
@@ -246,8 +229,7 @@ TEST(cladevout, centredTextIsCentredOnThePointInBothDirections)
     mapolice.enduse();
 }
 
-TEST(cladevout, leftAlignedTextStartsAtThePoint)
-{
+TEST(cladevout, leftAlignedTextStartsAtThePoint) {
     canvas c;
     inkwith(c, 30, 0);
     c.device.ecripixlo(-30, 0, "88", 0);
@@ -257,8 +239,7 @@ TEST(cladevout, leftAlignedTextStartsAtThePoint)
     mapolice.enduse();
 }
 
-TEST(cladevout, aQuarterTurnedTextRunsUpwardCentredOnItsLine)
-{
+TEST(cladevout, aQuarterTurnedTextRunsUpwardCentredOnItsLine) {
     canvas c;
     inkwith(c, 30, 900);
     c.device.ecripixlo(0, -30, "888", 0);
@@ -270,8 +251,7 @@ TEST(cladevout, aQuarterTurnedTextRunsUpwardCentredOnItsLine)
     mapolice.enduse();
 }
 
-TEST(cladevout, registeredSignInksAroundItsPositionAndLeavesTheFontCurrent)
-{
+TEST(cladevout, registeredSignInksAroundItsPositionAndLeavesTheFontCurrent) {
     canvas c;
     mapolice.colornoback(rgb(0, 0, 0));
     c.device.deveregistredmmbon(5.7f, 0, 4);
@@ -284,8 +264,7 @@ TEST(cladevout, registeredSignInksAroundItsPositionAndLeavesTheFontCurrent)
     EXPECT_FALSE(c.dark(20, 50));
 }
 
-TEST(cladevout, screeninfoTakesTheContextsResolutionAndTheScreen)
-{
+TEST(cladevout, screeninfoTakesTheContextsResolutionAndTheScreen) {
     canvas c;
     cladevout device;
     screeninfo(device, c.dc, "ecran");

@@ -8,39 +8,34 @@
 
 namespace {
 
-TEST(colourshades, clairLightensEachComponent)
-{
+TEST(colourshades, clairLightensEachComponent) {
     EXPECT_EQ(clair(rgb(255, 255, 0)), rgb(255, 255, 153));
     EXPECT_EQ(clair(rgb(0, 0, 0)), rgb(153, 153, 153));
     EXPECT_EQ(clair(rgb(0, 0, 255)), rgb(153, 153, 255));
 }
 
-TEST(colourshades, nuancegrisIsPercentDarkness)
-{
+TEST(colourshades, nuancegrisIsPercentDarkness) {
     const struct {
         std::int16_t percent;
         std::uint8_t grey;
     } cases[] = {{0, 255}, {20, 204}, {30, 178}, {60, 102}, {80, 51}, {100, 0}};
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(nuancegris(c.percent), rgb(c.grey, c.grey, c.grey)) << c.percent;
 }
 
-TEST(clapolice, createbisOffsetsLiftTheTextByHalfItsHeight)
-{
+TEST(clapolice, createbisOffsetsLiftTheTextByHalfItsHeight) {
     const struct {
         std::int16_t height;
         std::int16_t escapement;
         std::int16_t x;
         std::int16_t y;
     } cases[] = {
-        {22, 0, 0, 11},
-        {22, 450, -9, 9},    // 11 x 1.2 = 13, then turned by 45 degrees
-        {22, 900, -11, 0},   // a right angle keeps 11
-        {21, 0, 0, 10},
-        {22, -450, 0, 13},   // only positive escapements turn
+        {22, 0, 0, 11},    {22, 450, -9, 9},  // 11 x 1.2 = 13, then turned by 45 degrees
+        {22, 900, -11, 0},                    // a right angle keeps 11
+        {21, 0, 0, 10},    {22, -450, 0, 13}, // only positive escapements turn
     };
     clapolice font;
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         font.createbis(c.height, 0, c.escapement, 0, 400, "Arial");
         EXPECT_EQ(font.offsetx, c.x) << c.escapement;
         EXPECT_EQ(font.offsety, c.y) << c.escapement;
@@ -50,8 +45,7 @@ TEST(clapolice, createbisOffsetsLiftTheTextByHalfItsHeight)
     EXPECT_EQ(font.offsety, 0);
 }
 
-TEST(clapolice, opaqueTextFillsItsBackground)
-{
+TEST(clapolice, opaqueTextFillsItsBackground) {
     canvas c;
     clapolice font;
     font.create(30, 0, 0, 0, 400, "Arial");
@@ -65,8 +59,7 @@ TEST(clapolice, opaqueTextFillsItsBackground)
     EXPECT_EQ(c.at(11, 62), rgb(255, 255, 255));
 }
 
-TEST(clagdiobjet, enduseRestoresTheDefaultPenOfTheFirstContext)
-{
+TEST(clagdiobjet, enduseRestoresTheDefaultPenOfTheFirstContext) {
     canvas c;
     clacrayon pen;
     pen.set(c.dc, createpen(5, rgb(0, 255, 0)));
@@ -83,8 +76,7 @@ TEST(clagdiobjet, enduseRestoresTheDefaultPenOfTheFirstContext)
     EXPECT_EQ(c.at(50, 32), rgb(255, 255, 255));
 }
 
-TEST(clagdiobjet, aWrapperOutlivingItsContextDoesNoHarm)
-{
+TEST(clagdiobjet, aWrapperOutlivingItsContextDoesNoHarm) {
     clabrosse brush;
     {
         canvas c;
@@ -96,8 +88,7 @@ TEST(clagdiobjet, aWrapperOutlivingItsContextDoesNoHarm)
     EXPECT_TRUE(objectexists(stock_hollowbrush));
 }
 
-TEST(clabitmap, copiesAndStretchesPartsOfItself)
-{
+TEST(clabitmap, copiesAndStretchesPartsOfItself) {
     canvas c;
     clabitmap picture;
     picture.set(createbitmap(4, 2));
@@ -114,8 +105,7 @@ TEST(clabitmap, copiesAndStretchesPartsOfItself)
     EXPECT_FALSE(picture.taillesue);
 }
 
-TEST(claminibitmap, aMissingResourceLoadsNothingAndCopiesNothing)
-{
+TEST(claminibitmap, aMissingResourceLoadsNothingAndCopiesNothing) {
     canvas c;
     claminibitmap picture;
     EXPECT_FALSE(picture.loadbmpressource(99));
@@ -124,8 +114,7 @@ TEST(claminibitmap, aMissingResourceLoadsNothingAndCopiesNothing)
     EXPECT_EQ(c.at(5, 5), rgb(255, 255, 255));
 }
 
-TEST(wkrectan, squaresOrderingAndShifts)
-{
+TEST(wkrectan, squaresOrderingAndShifts) {
     wkrectan square;
     square.setcarre(40);
     EXPECT_EQ(square.xa, -20);

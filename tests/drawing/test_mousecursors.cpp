@@ -9,27 +9,23 @@
 
 namespace {
 
-cursorshape shapeof(const masquecurseur& m)
-{
+cursorshape shapeof(const masquecurseur &m) {
     cursorshape shape;
     std::copy(std::begin(m.et), std::end(m.et), shape.andmask);
     std::copy(std::begin(m.ouex), std::end(m.ouex), shape.xormask);
     return shape;
 }
 
-bool black(const cursorshape& s, int x, int y)
-{
+bool black(const cursorshape &s, int x, int y) {
     return !s.andbit(x, y) && !s.xorbit(x, y);
 }
 
-bool white(const cursorshape& s, int x, int y)
-{
+bool white(const cursorshape &s, int x, int y) {
     return !s.andbit(x, y) && s.xorbit(x, y);
 }
 
 // The box of the drawn (not transparent) pixels: width and height.
-void extent(const cursorshape& s, int& width, int& height)
-{
+void extent(const cursorshape &s, int &width, int &height) {
     int left = 32, right = -1, top = 32, bottom = -1;
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
@@ -43,13 +39,11 @@ void extent(const cursorshape& s, int& width, int& height)
     height = bottom - top + 1;
 }
 
-bool noxor(const masquecurseur& m)
-{
+bool noxor(const masquecurseur &m) {
     return std::all_of(std::begin(m.ouex), std::end(m.ouex), [](std::uint8_t b) { return b == 0; });
 }
 
-TEST(cursorpictures, digitArrowsPointAtTheHotSpotAndDiffer)
-{
+TEST(cursorpictures, digitArrowsPointAtTheHotSpotAndDiffer) {
     for (std::int16_t digit = 1; digit <= 6; ++digit) {
         const cursorshape s = shapeof(flechif(digit));
         EXPECT_TRUE(black(s, 1, 1)) << digit;
@@ -67,13 +61,12 @@ TEST(cursorpictures, digitArrowsPointAtTheHotSpotAndDiffer)
     EXPECT_FALSE(std::equal(std::begin(one.et), std::end(one.et), std::begin(two.et)));
 }
 
-TEST(cursorpictures, blackPicturesOnATransparentBackground)
-{
+TEST(cursorpictures, blackPicturesOnATransparentBackground) {
     const struct {
         masquecurseur masks;
         int hotx, hoty, width, height;
     } cases[] = {{croix(), 16, 16, 19, 21}, {bomb(), 15, 22, 28, 29}, {petithex(), 16, 16, 23, 21}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         EXPECT_TRUE(noxor(c.masks));
         const cursorshape s = shapeof(c.masks);
         EXPECT_TRUE(black(s, c.hotx, c.hoty));
@@ -91,9 +84,8 @@ TEST(cursorpictures, blackPicturesOnATransparentBackground)
 sourisetat shell;
 
 class hourglass : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         startoffscreen();
         shell = sourisetat{};
         shell.mode = 4;
@@ -103,15 +95,13 @@ protected:
         sabletat = 0;
         fixecursouris(1);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         destrucursou();
         lireetatsouris = nullptr;
     }
 };
 
-TEST_F(hourglass, waitCursorStaysUntilTheLastEnd)
-{
+TEST_F(hourglass, waitCursorStaysUntilTheLastEnd) {
     EXPECT_EQ(currentcursor(), hcurchiffretrois);
     sablierdeb();
     sablierdeb();
@@ -124,8 +114,7 @@ TEST_F(hourglass, waitCursorStaysUntilTheLastEnd)
     EXPECT_EQ(sabletat, 0);
 }
 
-TEST_F(hourglass, theSameStateSetsTheCursorOnceUnlessForced)
-{
+TEST_F(hourglass, theSameStateSetsTheCursorOnceUnlessForced) {
     setcursor(hcurfleche);
     fixecursouris(0);
     EXPECT_EQ(currentcursor(), hcurfleche);
@@ -133,20 +122,19 @@ TEST_F(hourglass, theSameStateSetsTheCursorOnceUnlessForced)
     EXPECT_EQ(currentcursor(), hcurchiffretrois);
 }
 
-TEST_F(hourglass, theStateChoosesTheCursor)
-{
+TEST_F(hourglass, theStateChoosesTheCursor) {
     const struct {
         std::int16_t mode;
         bool hexa;
         bool efface;
         std::int16_t number;
-        cursorhandle* expected;
+        cursorhandle *expected;
     } cases[] = {
         {5, true, true, 2, &hcurfleche},       {4, true, true, 2, &hcurpetithex},
         {4, false, true, 2, &hcurscratbombe},  {4, false, false, 0, &hcurscratcroix},
         {4, false, false, 6, &hcurchiffresix}, {1, false, false, 1, &hcurchiffrehun},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         shell.mode = c.mode;
         shell.souronhexa = c.hexa;
         shell.sourefface = c.efface;

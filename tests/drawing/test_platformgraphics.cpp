@@ -11,8 +11,7 @@
 
 namespace {
 
-TEST(regions, boxesExcludeTheirRightAndBottomEdges)
-{
+TEST(regions, boxesExcludeTheirRightAndBottomEdges) {
     const QRegion box = rectregion(10, 10, 20, 20);
     EXPECT_TRUE(inregion(box, 10, 10));
     EXPECT_TRUE(inregion(box, 19, 19));
@@ -22,8 +21,7 @@ TEST(regions, boxesExcludeTheirRightAndBottomEdges)
     EXPECT_FALSE(inregion(round, 2, 2));
 }
 
-TEST(regions, polygonsUseAlternateFillAndCombine)
-{
+TEST(regions, polygonsUseAlternateFillAndCombine) {
     // A five-pointed star: its middle is enclosed twice and stays out.
     const dcpoint star[] = {{50, 0}, {79, 90}, {2, 35}, {98, 35}, {21, 90}};
     const QRegion shape = polygonregion(star, 5);
@@ -37,8 +35,7 @@ TEST(regions, polygonsUseAlternateFillAndCombine)
     EXPECT_FALSE(inregion(both.intersected(rectregion(5, 5, 25, 25)), 2, 7));
 }
 
-TEST(drawcontext, aDeletedContextOrObjectIsHarmless)
-{
+TEST(drawcontext, aDeletedContextOrObjectIsHarmless) {
     startoffscreen();
     const dchandle dc = creatememdc();
     const gdihandle bitmap = createbitmap(10, 10);
@@ -59,8 +56,7 @@ TEST(drawcontext, aDeletedContextOrObjectIsHarmless)
     EXPECT_EQ(w, 0);
 }
 
-TEST(drawcontext, copiesClipToTheSourceAndMayOverlapThemselves)
-{
+TEST(drawcontext, copiesClipToTheSourceAndMayOverlapThemselves) {
     startoffscreen();
     const dchandle dc = creatememdc();
     const gdihandle bitmap = createbitmap(20, 20);
@@ -76,8 +72,7 @@ TEST(drawcontext, copiesClipToTheSourceAndMayOverlapThemselves)
     deleteobject(bitmap);
 }
 
-TEST(drawcontext, textExtentGrowsWithTheFontAndEmptyTextHasNoWidth)
-{
+TEST(drawcontext, textExtentGrowsWithTheFontAndEmptyTextHasNoWidth) {
     startoffscreen();
     const dchandle dc = creatememdc();
     const gdihandle small = createfont(12, 0, 0, false, 400, "Arial");
@@ -100,8 +95,7 @@ TEST(drawcontext, textExtentGrowsWithTheFontAndEmptyTextHasNoWidth)
 
 namespace {
 
-long paintred(winhandle window, unsigned message, wparam w, lparam l)
-{
+long paintred(winhandle window, unsigned message, wparam w, lparam l) {
     if (message != msg_paint)
         return defwinproc(window, message, w, l);
     const dchandle dc = beginpaintdc(window);
@@ -113,8 +107,7 @@ long paintred(winhandle window, unsigned message, wparam w, lparam l)
     return 0;
 }
 
-TEST(drawcontext, aPaintContextDrawsOnTheClientArea)
-{
+TEST(drawcontext, aPaintContextDrawsOnTheClientArea) {
     startoffscreen();
     ASSERT_TRUE(registerwinclass("GRAPHICSTEST", paintred, rgb(255, 255, 255)));
     const winhandle window = createwin("GRAPHICSTEST", "", style_popup, 0, 0, 60, 60);
