@@ -267,15 +267,20 @@ bool stretchblt(dchandle dest, std::int16_t x, std::int16_t y, std::int16_t w, s
     const drawcontext *source = findcontext(from);
     if (source == nullptr || source->image == nullptr || w <= 0 || h <= 0 || sw <= 0 || sh <= 0)
         return false;
-    if (QRect(sx, sy, sw, sh).intersected(source->image->rect()).isEmpty())
+    // Only the part of the block inside the source is copied, to the matching part of the target.
+    const QRect asked(sx, sy, sw, sh);
+    const QRect part = asked.intersected(source->image->rect());
+    if (part.isEmpty())
         return false;
+    const QRectF target(x + double(part.x() - sx) * w / sw, y + double(part.y() - sy) * h / sh,
+                        double(part.width()) * w / sw, double(part.height()) * h / sh);
     // A copy of the block, so that a context may copy onto itself.
-    const QImage block = source->image->copy(QRect(sx, sy, sw, sh));
+    const QImage block = source->image->copy(part);
     dcpainter p(findcontext(dest));
     if (!p.active())
         return false;
     p.painter.setCompositionMode(QPainter::CompositionMode_Source);
-    p.painter.drawImage(QRect(x, y, w, h), block);
+    p.painter.drawImage(target, block);
     return true;
 }
 

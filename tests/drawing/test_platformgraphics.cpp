@@ -67,6 +67,11 @@ TEST(drawcontext, copiesClipToTheSourceAndMayOverlapThemselves) {
     EXPECT_EQ(bitmappixel(bitmap, 14, 14), rgb(0, 0, 0));
     EXPECT_EQ(bitmappixel(bitmap, 7, 7), rgb(255, 255, 255));
     EXPECT_FALSE(bitblt(dc, 0, 0, 5, 5, dc, 40, 40));
+    // Hanging over the source's edge: only the part inside arrives.
+    const dchandle small = creatememdc();
+    EXPECT_TRUE(bitblt(dc, 0, 0, 20, 20, small, 0, 0));
+    EXPECT_EQ(bitmappixel(bitmap, 7, 7), rgb(255, 255, 255));
+    deletedc(small);
     EXPECT_FALSE(stretchblt(dc, 0, 0, 5, 5, dc, 0, 0, 0, 5));
     deletedc(dc);
     deleteobject(bitmap);

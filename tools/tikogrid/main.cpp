@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tools/tikogrid/scramblecommand.h"
 #include "tools/tikogrid/subcommand.h"
 #include "tools/tikogrid/topologycommand.h"
+#include "tools/tikogrid/unscramblecommand.h"
 
 namespace {
 struct subcommand {
@@ -14,6 +16,8 @@ struct subcommand {
 
 constexpr subcommand subcommands[] = {
     {"topology", topologycommand},
+    {"scramble", scramblecommand},
+    {"unscramble", unscramblecommand},
 };
 
 int generalusage() {
