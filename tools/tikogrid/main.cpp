@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tools/tikogrid/checkcommand.h"
+#include "tools/tikogrid/modelcommand.h"
 #include "tools/tikogrid/scramblecommand.h"
 #include "tools/tikogrid/subcommand.h"
 #include "tools/tikogrid/topologycommand.h"
@@ -18,6 +20,8 @@ constexpr subcommand subcommands[] = {
     {"topology", topologycommand},
     {"scramble", scramblecommand},
     {"unscramble", unscramblecommand},
+    {"model", modelcommand},
+    {"check", checkcommand},
 };
 
 int generalusage() {
