@@ -9,6 +9,10 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
 namespace {
 
 TEST(regions, boxesExcludeTheirRightAndBottomEdges) {
@@ -122,6 +126,38 @@ TEST(drawcontext, aPaintContextDrawsOnTheClientArea) {
     EXPECT_EQ(shot.pixelColor(10, 10), QColor(0, 0, 0));
     EXPECT_EQ(beginpaintdc(nullptr), 0u);
     destroywin(window);
+}
+
+} // namespace
+
+namespace {
+
+TEST(gdiobjects, pngPicturesLoadWithTheirSizeAndPixels) {
+    startoffscreen();
+    const dchandle dc = creatememdc();
+    const gdihandle bitmap = createbitmap(7, 5);
+    selectobject(dc, bitmap);
+    const gdihandle pen = createpen(1, rgb(10, 200, 30));
+    selectobject(dc, pen);
+    line(dc, 0, 2, 7, 2);
+    const std::string file = "/tmp/tiko-drawing-" + std::to_string(getpid()) + ".png";
+    const char *path = file.c_str();
+    ASSERT_TRUE(savebitmappng(bitmap, path));
+    const gdihandle loaded = loadbitmapfile(path);
+    std::int16_t w = 0;
+    std::int16_t h = 0;
+    ASSERT_TRUE(bitmapsize(loaded, w, h));
+    EXPECT_EQ(w, 7);
+    EXPECT_EQ(h, 5);
+    EXPECT_EQ(bitmappixel(loaded, 3, 2), rgb(10, 200, 30));
+    EXPECT_EQ(bitmappixel(loaded, 3, 3), rgb(0, 0, 0));
+    EXPECT_EQ(bitmappixel(loaded, 7, 2), 0u);
+    EXPECT_EQ(loadbitmapfile("/nonexistent/picture.png"), 0u);
+    std::remove(path);
+    deletedc(dc);
+    deleteobject(bitmap);
+    deleteobject(pen);
+    deleteobject(loaded);
 }
 
 } // namespace
