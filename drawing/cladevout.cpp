@@ -124,9 +124,8 @@ void cladevout::setlocamid() {
 }
 
 void cladevout::locapush() {
-    const gstring pair(vi(localx).adr());
     gstring saved;
-    saved.set(pair.adr(), ",", vi(localy).adr());
+    saved.set(vi(localx).adr(), ",", vi(localy).adr());
     saved.cat(",", pileorigines.adr());
     pileorigines = saved;
 }
