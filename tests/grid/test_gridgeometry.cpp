@@ -67,6 +67,9 @@ TEST(GridGeometry, NearestItemsWithinTheirRadius) {
 TEST(GridGeometry, SizeChangeForgetsCentresUntilRecomputed) {
     clagritiko g;
     charge(g, {"X"});
+    EXPECT_EQ(g.gravhexas.taille, 13);
+    g.settaillepix(41);
+    EXPECT_EQ(g.gravhexas.taille, 14);
     g.settaillepix(60);
     EXPECT_FALSE(g.coordfaites);
     EXPECT_EQ(g.getcacentrix(1), 0);
