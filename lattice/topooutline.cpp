@@ -1,3 +1,4 @@
+#include "foundation/textfold.h"
 #include "lattice/clatichemin.h"
 #include "lattice/topology.h"
 
@@ -38,7 +39,7 @@ void topotraquefauxext(lichati &inner, lichati &outer) {
     }
     // An edge met twice in the outlines lies between two hexagons.
     for (std::int16_t k = outer.effectif(); k >= 2; --k) {
-        if (k <= outer.effectif() && gstring(outer.adr(k)).uqual(outer.adr(k - 1))) {
+        if (k <= outer.effectif() && foldequal(outer.adr(k), outer.adr(k - 1))) {
             inner.pinsert(outer.adr(k));
             outer.kill(k);
             outer.kill(static_cast<std::int16_t>(k - 1));
@@ -55,14 +56,13 @@ void topocombinetop(lichati &edges) {
         joined = false;
         for (std::int16_t k = edges.effectif(); k >= 1; --k) {
             const char *run = edges.adr(k);
-            if (!run)
-                continue;
             start.set(run);
             start.replaceone(":", "");
             topochemin.setchemin(start.adr());
             topochemin.givedecompacte(end);
             end.cat(":");
             const std::int16_t i = edges.trouvedeb(end.adr());
+            // A run that would continue itself comes only from malformed names: left alone.
             if (i == 0 || i == k)
                 continue;
             const char *next = edges.adr(i);

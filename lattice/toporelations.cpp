@@ -1,5 +1,6 @@
 #include <string>
 
+#include "foundation/textfold.h"
 #include "foundation/texttools.h"
 #include "lattice/clatichemin.h"
 #include "lattice/topology.h"
@@ -57,7 +58,7 @@ std::int16_t topodistanseg(const char *path, const char *letters) {
     steps.setchemin(path);
     std::int32_t sum = 0;
     for (const char *p = letters ? letters : ""; *p; ++p) {
-        const char letter = static_cast<char>(*p >= 'a' && *p <= 'z' ? *p - 32 : *p);
+        const unsigned char letter = foldbyte(static_cast<unsigned char>(*p));
         if (letter >= 'A' && letter <= 'F')
             sum += steps.counts[letter - 'A'];
     }
