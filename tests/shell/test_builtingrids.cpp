@@ -69,8 +69,16 @@ TEST(BuiltinGrids, LoadLinesLeaveTheTargetAloneForAnUnknownName) {
     ASSERT_TRUE(lignesgrilleinterne("1239-1", lines));
     EXPECT_EQ(nigridef, 6);
     EXPECT_TRUE(ligridef.isempty());
+    int hexagons = 0, hardest = 0, easiest = 0;
     for (std::int16_t k = 1; lines.adr(k); ++k) {
-        EXPECT_NE(lines.adr(k)[0], '%');
-        EXPECT_NE(lines.adr(k)[0], '#');
+        const std::string line = lines.adr(k);
+        EXPECT_NE(line[0], '%');
+        EXPECT_NE(line[0], '#');
+        hexagons += line[0] == 'X' && line.find('%') == std::string::npos;
+        hardest += line.ends_with("K%120");
+        easiest += line.ends_with("K%75");
     }
+    EXPECT_GT(hexagons, 0);
+    EXPECT_GT(hardest, 0);
+    EXPECT_GT(easiest, 0);
 }

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tools/tikogrid/builtincommand.h"
 #include "tools/tikogrid/checkcommand.h"
+#include "tools/tikogrid/makecommand.h"
 #include "tools/tikogrid/modelcommand.h"
 #include "tools/tikogrid/scramblecommand.h"
 #include "tools/tikogrid/subcommand.h"
@@ -22,6 +24,8 @@ constexpr subcommand subcommands[] = {
     {"unscramble", unscramblecommand},
     {"model", modelcommand},
     {"check", checkcommand},
+    {"make", makecommand},
+    {"builtin", builtincommand},
 };
 
 int generalusage() {
