@@ -53,3 +53,14 @@ bool lignesgrilleinterne(const char *name, lichati &lines) {
     ligridef.clear();
     return true;
 }
+
+void grilleload(clagripagebase &page, const char *name) {
+    grafficher = 6;
+    if (!lignesgrilleinterne(name, page.lignesdef))
+        return;
+    page.setnom(name);
+    page.metgrillenhexa();
+    if (nigridef > 0)
+        page.setnidem(nigridef);
+    page.ajustepossicase();
+}

@@ -3,6 +3,7 @@
 
 #include "foundation/gstring.h"
 #include "foundation/lichati.h"
+#include "grid/clagripagebase.h"
 #include "shell/storedlist.h"
 
 // One built-in grid: its identifier, its difficulty level and its stored definition texts.
@@ -34,3 +35,6 @@ void nomgrinit();
 // level items turned into suffixes. Leaves lines as they were and answers false when no grid has
 // that name.
 bool lignesgrilleinterne(const char *name, lichati &lines);
+// Loads built-in grid name into the page: its lines and name, the grid built (unless the page
+// already holds it), the grid's own level, the candidates. An unknown name leaves the page as it was.
+void grilleload(clagripagebase &page, const char *name);

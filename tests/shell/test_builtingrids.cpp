@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "grid/candidatemasks.h"
 #include "shell/builtingrids.h"
 #include "shell/decryptiko.h"
 #include "storedtexts.h"
@@ -81,4 +82,29 @@ TEST(BuiltinGrids, LoadLinesLeaveTheTargetAloneForAnUnknownName) {
     EXPECT_GT(hexagons, 0);
     EXPECT_GT(hardest, 0);
     EXPECT_GT(easiest, 0);
+}
+
+TEST(BuiltinGrids, LoadIntoAPage) {
+    globinitticalcul();
+    clagripagebase page;
+    grilleload(page, "X");
+    EXPECT_EQ(grafficher, 6);
+    EXPECT_EQ(demonumero, 101);
+    EXPECT_EQ(page.nbcases, 0);
+    EXPECT_TRUE(page.lignesdef.isempty());
+
+    grilleload(page, "1251-1");
+    EXPECT_STREQ(page.nom.adr(), "1251-1");
+    EXPECT_EQ(page.nbcases, 24);
+    EXPECT_EQ(page.niveaunominal, 2);
+    EXPECT_TRUE(ligridef.isempty());
+    page.debutdaffichagrille();
+    int shown = 0;
+    for (std::int16_t i = 1; i <= page.nbcases; ++i)
+        shown += page.casestfixe(i);
+    EXPECT_EQ(shown, 14); // the givens of level 2
+
+    grilleload(page, "unknown");
+    EXPECT_STREQ(page.nom.adr(), "1251-1");
+    EXPECT_EQ(page.nbcases, 24);
 }
