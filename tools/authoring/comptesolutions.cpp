@@ -17,8 +17,8 @@ struct etat {
 
 // Depth-first search over candidate masks. Forced values are placed first (a cell with one
 // candidate left, a value with one place left in a complete hexagon); then the cell with the
-// fewest candidates, among those the one with the most placed neighbours, so the search grows
-// from what is known. Parts of the grid that no longer touch each other are searched apart:
+// fewest candidates for the failures already met there, among those the one with the most placed
+// neighbours, so the search grows from what is known and turns to where it fails. Parts of the grid that no longer touch each other are searched apart:
 // a dead end in one part must not make the search retry every choice made in another.
 class chercheur {
   public:
