@@ -92,6 +92,9 @@ TEST(Candidates, TwoEqualValuesKeepTheirOwnMasks) {
     g.setcaseval(1, 2);
     g.setcaseval(2, 2);
     g.ajustepossicase();
+    // Propagation never erases a value, not even one that breaks the rule.
+    EXPECT_EQ(g.getcaseval(1), 2);
+    EXPECT_EQ(g.getcaseval(2), 2);
     EXPECT_EQ(g.getvaluposs(1), 2);
     EXPECT_EQ(g.getvaluposs(2), 2);
     EXPECT_EQ(g.getvaluposs(3), 61);
