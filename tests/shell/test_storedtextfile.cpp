@@ -14,8 +14,9 @@ namespace {
 // Reads the data file content; the message on failure.
 std::string readtext(const std::string &content, std::vector<storedgroup> &groups) {
     // One file per test: the tests of this file may run at the same time.
-    const std::filesystem::path path = std::filesystem::path(testing::TempDir()) /
-                                       (std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".txt");
+    const std::filesystem::path path =
+        std::filesystem::path(testing::TempDir()) /
+        (std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".txt");
     std::ofstream(path, std::ios::binary) << content;
     std::string message;
     const bool ok = readstoredtextfile(path.c_str(), groups, message);
