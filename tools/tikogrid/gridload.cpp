@@ -24,6 +24,13 @@ void chargepremieraffichage(clagripagebase &page, const char *name, const lichat
     page.ajustepossicase();
 }
 
+bool readlevel(const char *text, std::int16_t &level) {
+    if (text[0] < '1' || text[0] > '7' || text[1] != 0)
+        return false;
+    level = static_cast<std::int16_t>(text[0] - '0');
+    return true;
+}
+
 void ecritmodele(std::FILE *out, const clagripagebase &page) {
     std::int16_t i = 1;
     for (const lichati::lxnoeud *p = page.lichemcases.head; p && page.estcase(i); p = p->next, ++i) {

@@ -11,5 +11,8 @@
 void chargepremieraffichage(clagripagebase &page, const char *name, const lichati &lines, std::int16_t level,
                             const char *state);
 
+// A level 1..7 written as one digit.
+bool readlevel(const char *text, std::int16_t &level);
+
 // One line per cell, then the level and play-state lines.
 void ecritmodele(std::FILE *out, const clagripagebase &page);

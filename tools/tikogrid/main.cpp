@@ -7,6 +7,7 @@
 #include "tools/tikogrid/checkcommand.h"
 #include "tools/tikogrid/makecommand.h"
 #include "tools/tikogrid/modelcommand.h"
+#include "tools/tikogrid/rendercommand.h"
 #include "tools/tikogrid/scramblecommand.h"
 #include "tools/tikogrid/subcommand.h"
 #include "tools/tikogrid/topologycommand.h"
@@ -26,6 +27,7 @@ constexpr subcommand subcommands[] = {
     {"check", checkcommand},
     {"make", makecommand},
     {"builtin", builtincommand},
+    {"render", rendercommand},
 };
 
 int generalusage() {

@@ -9,14 +9,6 @@
 
 namespace {
 constexpr const char *usageline = "tikogrid model (FILE | --builtin ID) [--level L] [--state TEXT]";
-
-// A level 1..7 written as one digit.
-bool readlevel(const char *text, std::int16_t &level) {
-    if (text[0] < '1' || text[0] > '7' || text[1] != 0)
-        return false;
-    level = static_cast<std::int16_t>(text[0] - '0');
-    return true;
-}
 } // namespace
 
 int modelcommand(int argc, char **argv) {
