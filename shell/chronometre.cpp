@@ -1,0 +1,64 @@
+#include "shell/chronometre.h"
+
+#include "platform/controls.h"
+#include "platform/window.h"
+#include "shell/shellstate.h"
+
+winhandle hbtchrono = nullptr;
+gstring grup;
+
+namespace {
+
+constexpr std::uint16_t chronotimer = 1;
+constexpr std::uint16_t chronostatic = 27;
+
+bool grillenjeufinie() {
+    const clagripagebase *page = grillepage(0);
+    return page != nullptr && page->cestfini();
+}
+
+} // namespace
+
+void chronometrer(char on) {
+    if (!avechrono)
+        return;
+    for (std::int16_t i = 1; i <= grinombre && i <= 5; ++i) {
+        if (on && i == grillenjeu) {
+            if (!grillenjeufinie())
+                resolutime[i].demarrer();
+        } else {
+            resolutime[i].suspendre();
+        }
+    }
+}
+
+void affichronocourt() {
+    if (!avechrono || grillenjeu < 1 || grillenjeu > 5)
+        return;
+    gstring text;
+    resolutime[grillenjeu].affiduresec(text);
+    const int n = 4 - text.len() / 2;
+    if (n > 0) {
+        gstring blanks;
+        blanks.setrepet(static_cast<std::int16_t>(n), " ");
+        text.set(blanks.adr(), text.adr());
+    }
+    if (text.uqual(grup.adr()))
+        return;
+    grup = text;
+    setwintext(hbtchrono, grup.adr());
+}
+
+void creechronostatic(winhandle parent) {
+    if (!avechrono || !bonpourcreaboutons)
+        return;
+    hbtchrono = createstatic(parent, chronostatic, "", 30, 375, 50, 15, ctl_visible | ctl_centred);
+    setguifont(hbtchrono);
+}
+
+void demarrechronotimer(winhandle window) {
+    if (avechrono)
+        settimer(window, chronotimer, chronodelai);
+}
+
+void arretechronotimer(winhandle window) { killtimer(window, chronotimer); }

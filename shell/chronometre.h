@@ -1,0 +1,18 @@
+#pragma once
+#include "foundation/gstring.h"
+#include "platform/messages.h"
+
+// The chronometer static of the button column, null until it exists, and the text shown last.
+extern winhandle hbtchrono;
+extern gstring grup;
+
+// Starts (on) the counter of the grid in play unless that grid is complete, stops all others;
+// nothing when the chronometer is not in use.
+void chronometrer(char on);
+// Shows the time of the grid in play in the static when it has changed.
+void affichronocourt();
+
+// The static (identifier 27) and timer 1 of the main window, only when the chronometer is in use.
+void creechronostatic(winhandle parent);
+void demarrechronotimer(winhandle window);
+void arretechronotimer(winhandle window);

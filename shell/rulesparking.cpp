@@ -1,0 +1,27 @@
+#include "shell/rulesparking.h"
+
+#include "shell/chronometre.h"
+#include "shell/shellstate.h"
+
+void garerjeu() {
+    if (grillenjeu <= 0)
+        return;
+    chronometrer(0);
+    grilluderval.clear();
+    if (const clagripagebase *page = grillepage(0))
+        page->getactudata(3, grilluderval);
+    faireniveau = boutondefaire.moveto(faireliste);
+}
+
+void reprendrejeu() {
+    if (grillenjeu < 1) {
+        setmode(1);
+        boutondefaire.clear();
+        return;
+    }
+    if (clagripagebase *page = grillepage(0))
+        page->setactudatabis(grilluderval.adr());
+    setmode(4);
+    boutondefaire.setfrom(faireniveau, faireliste);
+    chronometrer(1);
+}
