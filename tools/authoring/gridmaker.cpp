@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "grid/candidatemasks.h"
 #include "grid/clagritiko.h"
-#include "grid/levelcodes.h"
 #include "lattice/topology.h"
 #include "tools/authoring/comptesolutions.h"
 
@@ -209,12 +211,14 @@ bool fabriquegrille(const lichati &shape, std::uint32_t seed, grillefabriquee &m
     made.complete = g.nbhexacomplets;
     made.partial = g.nbhexapartiels;
     made.holes = g.licasestrous.effectif();
-    g.declassecalc();
-    made.offset = g.declassement;
+    // The levels as the grid model computes them, from the codes the givens carry.
+    for (std::size_t i = 1; i <= n; ++i)
+        g.tabcases[i].nivdef = code[i];
     const auto hexagones = hexagonescomplets(g);
     for (std::int16_t level = 1; level <= 7; ++level) {
-        const std::int16_t effective = level == 7 ? 7 : std::min<std::int16_t>(6, level + made.offset);
-        const std::int16_t threshold = sixtocent(effective);
+        g.bonsniveaux(level);
+        made.offset = g.declassement;
+        const std::int16_t threshold = g.niveaucalcule;
         std::vector<std::int16_t> shown(n + 1, 0);
         for (std::size_t i = 1; i <= n; ++i)
             if (code[i] >= threshold)
