@@ -17,11 +17,15 @@ namespace {
 constexpr std::int16_t piecemax = 60;
 constexpr int lettres = 26;
 
-gstring nomgv(std::int16_t i, int letter) {
-    const char l[2] = {static_cast<char>('A' + letter), 0};
+// Piece k of a grid's play data is named "gv" i ":" and a letter, "A" to "Z"; a text too long for
+// 26 pieces goes on with "ZA" to "ZZ", "ZZA" and so on, so that no play data is cut.
+gstring nomgv(std::int16_t i, int k) {
     gstring name;
     name.set("gv", vi(i).adr(), ":");
-    name.cat(l);
+    for (; k >= lettres; k -= lettres)
+        name.cat("Z");
+    const char letter[2] = {static_cast<char>('A' + k), 0};
+    name.cat(letter);
     return name;
 }
 
@@ -67,8 +71,8 @@ void liregrilles(const paraliti &params) {
     for (std::int16_t i = 1; i <= grinombre; ++i) {
         gstring data;
         gstring piece;
-        for (int letter = 0; letter < lettres; ++letter) {
-            params.getparam(piece, nomgv(i, letter).adr());
+        for (int k = 0; data.len() < gstring::maxlen; ++k) {
+            params.getparam(piece, nomgv(i, k).adr());
             if (piece.isempty())
                 break;
             data.cat(piece.adr());
@@ -104,10 +108,10 @@ void ecriregrilles(lichati &lines) {
     const std::int16_t count = valuseram.effectif();
     for (std::int16_t i = 1; i <= count; ++i) {
         gstring rest(valuseram.adr(i));
-        for (int letter = 0; rest.notempty(); ++letter) {
+        for (int k = 0; rest.notempty(); ++k) {
             gstring piece;
             piece.setmange(rest, piecemax);
-            ajouteligne(lines, nomgv(i, letter).adr(), piece.adr());
+            ajouteligne(lines, nomgv(i, k).adr(), piece.adr());
         }
         if (avechrono && i <= grinombre && i <= 5) {
             const std::int32_t seconds = resolutime[i].getsec();
