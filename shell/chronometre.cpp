@@ -12,11 +12,6 @@ namespace {
 constexpr std::uint16_t chronotimer = 1;
 constexpr std::uint16_t chronostatic = 27;
 
-bool grillenjeufinie() {
-    const clagripagebase *page = grillepage(0);
-    return page != nullptr && page->cestfini();
-}
-
 } // namespace
 
 void chronometrer(char on) {
@@ -24,7 +19,7 @@ void chronometrer(char on) {
         return;
     for (std::int16_t i = 1; i <= grinombre && i <= 5; ++i) {
         if (on && i == grillenjeu) {
-            if (!grillenjeufinie())
+            if (!grilleram[0].cestfini())
                 resolutime[i].demarrer();
         } else {
             resolutime[i].suspendre();

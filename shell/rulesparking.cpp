@@ -8,8 +8,7 @@ void garerjeu() {
         return;
     chronometrer(0);
     grilluderval.clear();
-    if (const clagripagebase *page = grillepage(0))
-        page->getactudata(3, grilluderval);
+    grilleram[0].getactudata(3, grilluderval);
     faireniveau = boutondefaire.moveto(faireliste);
 }
 
@@ -19,8 +18,7 @@ void reprendrejeu() {
         boutondefaire.clear();
         return;
     }
-    if (clagripagebase *page = grillepage(0))
-        page->setactudatabis(grilluderval.adr());
+    grilleram[0].setactudatabis(grilluderval.adr());
     setmode(4);
     boutondefaire.setfrom(faireniveau, faireliste);
     chronometrer(1);

@@ -223,10 +223,10 @@ void settailleprin(std::int16_t size) {
 }
 
 void settaillegrille(std::int16_t page, std::int16_t size) {
-    clagripagebase *p = grillepage(page);
-    if (p == nullptr)
+    if (page < 0 || page >= nbgrilleram)
         return;
-    p->settaillemmpix(0, size);
-    p->taillemilli = 0;
-    p->taillemillipix = printaillepix;
+    clagripage &p = grilleram[page];
+    p.settaillemmpix(0, size);
+    p.taillemilli = 0;
+    p.taillemillipix = printaillepix;
 }

@@ -1,5 +1,7 @@
 #include "shell/shellstate.h"
 
+#include "drawing/gamecolours.h"
+#include "shell/currentdevice.h"
 #include "shell/settingsfile.h"
 
 winhandle hwndmainwin = nullptr;
@@ -83,17 +85,20 @@ char sourefface = 0;
 char contraffi = 0;
 std::int8_t contranombre = 0;
 char cavipozerini = 0;
+char mainone = 0;
+
+namespace {
+
+void relaisfixegractu(std::int16_t index) { grilleram[index].setgrillactu(index); }
+
+} // namespace
 
 void setmode(std::int16_t m) {
     mode = m;
-    if (dessinlien.setgrillactu != nullptr)
-        dessinlien.setgrillactu(m == 5 ? 1 : 0);
-    if (dessinlien.mainone != nullptr)
-        *dessinlien.mainone = 1;
-    if (dessinlien.bondevactu != nullptr)
-        dessinlien.bondevactu();
-    if (dessinlien.bonnesdemocouleurs != nullptr)
-        dessinlien.bonnesdemocouleurs();
+    relaisfixegractu(m == 5 ? 1 : 0);
+    mainone = 1;
+    bondevactu();
+    bonnesdemocouleurs();
 }
 
 bool anymode(std::int16_t a, std::int16_t b, std::int16_t c, std::int16_t d, std::int16_t e) {
@@ -108,12 +113,10 @@ void paramdefaut() {
     flechokhaut = 0;
     flechokbas = 0;
     flechaide = 1;
-    if (dessinlien.setgrillactu != nullptr)
-        dessinlien.setgrillactu(0);
+    relaisfixegractu(0);
     casactu = 1;
     settailleprin(taillechoisie);
     effacetout = 1;
-    if (dessinlien.jeucouleurs != nullptr)
-        dessinlien.jeucouleurs();
+    jeucouleurs();
     setmode(1);
 }

@@ -6,13 +6,13 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "shell/builtingrids.h"
+#include "drawing/clagripage.h"
 #include "shell/defairefaire.h"
-#include "shell/drawinglink.h"
 #include "shell/durelapsed.h"
 
 // The shell's program-wide state; it lives for the whole run. Integers are 16-bit, flags bytes
 // holding 0 or 1. The number of offered grids (grinombre) and the edition number (demonumero)
-// come with the built-in grid table; the grid pages with the drawing (drawinglink.h).
+// come with the built-in grid table; the grid pages (grilleram, ptgriactu) with the drawing.
 
 extern winhandle hwndmainwin;
 // 0 before start-up, 1 no grid, 4 a grid in play, 5 the rules pages; changed only by setmode.
@@ -105,6 +105,8 @@ extern char contraffi;
 extern std::int8_t contranombre;
 // A right click on an empty unmarked cell does not set all six marks at once.
 extern char cavipozerini;
+// A grid is played: the renderer's colours and rings follow it.
+extern char mainone;
 
 void setmode(std::int16_t m);
 // Whether mode is above 0 and one of the arguments (callers pad with 0).

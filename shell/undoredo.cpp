@@ -64,6 +64,5 @@ void refaitaction(std::int16_t forward) {
     const std::int16_t cell = static_cast<std::int16_t>(depilint(entry));
     // Undoing an erasure or redoing a placement writes the value back; the others empty the cell.
     const bool writes = erasure == (forward == 0);
-    if (clagripagebase *page = grillepage(0))
-        page->setcaseval(cell, writes ? value : 0);
+    grilleram[0].setcaseval(cell, writes ? value : 0);
 }

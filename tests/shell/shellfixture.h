@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "grid/candidatemasks.h"
-#include "grid/clagripagebase.h"
 #include "platform/beep.h"
 #include "platform/messagebox.h"
 #include "platform/ticks.h"
@@ -12,32 +11,20 @@
 #include "shell/shellstate.h"
 
 // The shell's state at its defaults with grid 1 in play: a one-hexagon grid of six empty cells on
-// page 0, the empty page 1, stepped ticks, recorded tones and message boxes answered by the test.
+// page 0, stepped ticks, recorded tones and message boxes answered by the test.
 class ShellTest : public ::testing::Test {
-  public:
-    static inline clagripagebase pages[2];
-
   protected:
-
-    static clagripagebase *pageof(std::int16_t index) {
-        return index >= 0 && index < 2 ? &pages[index] : nullptr;
-    }
-    static void setactu(std::int16_t index) { pageactu = index; }
-    static inline std::int16_t pageactu = -1;
-
     void SetUp() override {
         globinitticalcul();
         grilledef("X");
-        pages[0].setnom("SHELLTEST");
-        pages[0].lignesdef.clear();
-        pages[0].lignesdef.padd("X");
-        pages[0].metgrillenhexa();
-        pages[0].debutdaffichagrille();
-        for (std::int16_t i = 1; i <= pages[0].nbcases; ++i)
-            pages[0].setcaseval(i, 0);
-        dessinlien.page = pageof;
-        dessinlien.setgrillactu = setactu;
-        pageactu = -1;
+        clagripage &page = grilleram[0];
+        page.setnom("SHELLTEST");
+        page.lignesdef.clear();
+        page.lignesdef.padd("X");
+        page.metgrillenhexa();
+        page.debutdaffichagrille();
+        remplir(0);
+        grillactu = -1;
 
         setsteppedticks(1000);
         beeprecorder().recording = true;
@@ -68,7 +55,6 @@ class ShellTest : public ::testing::Test {
     }
 
     void TearDown() override {
-        dessinlien = drawinglink{};
         messageboxhook().answer = nullptr;
         messageboxhook().calls.clear();
         beeprecorder().recording = false;
@@ -76,7 +62,7 @@ class ShellTest : public ::testing::Test {
     }
 
     static void remplir(std::int16_t value) {
-        for (std::int16_t i = 1; i <= pages[0].nbcases; ++i)
-            pages[0].setcaseval(i, value);
+        for (std::int16_t i = 1; i <= grilleram[0].nbcases; ++i)
+            grilleram[0].setcaseval(i, value);
     }
 };

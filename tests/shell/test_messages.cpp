@@ -1,5 +1,6 @@
 #include "shellfixture.h"
 
+#include "drawing/devices.h"
 #include "shell/commandguard.h"
 #include "shell/messages.h"
 
@@ -109,8 +110,13 @@ TEST_F(Messages, ModesAndRepaintRequests) {
     mgridraw = 0;
     reaffigri();
     EXPECT_EQ(mgridraw, 1);
+    mainone = 0;
+    pdevactu = nullptr;
     setmode(5);
-    EXPECT_EQ(pageactu, 1);
+    EXPECT_EQ(grillactu, 1);
+    EXPECT_EQ(ptgriactu, &grilleram[1]);
+    EXPECT_EQ(mainone, 1);
+    EXPECT_EQ(pdevactu, &fenecrout);
     EXPECT_TRUE(anymode(4, 5));
     EXPECT_FALSE(anymode(4));
     setmode(0);
@@ -118,12 +124,12 @@ TEST_F(Messages, ModesAndRepaintRequests) {
     taillechoisie = 50;
     paramdefaut();
     EXPECT_EQ(mode, 1);
-    EXPECT_EQ(pageactu, 0);
+    EXPECT_EQ(ptgriactu, &grilleram[0]);
     EXPECT_EQ(casactu, 1);
     EXPECT_EQ(flechaide, 1);
     EXPECT_EQ(effacetout, 1);
     EXPECT_EQ(printaillepix, 50);
-    EXPECT_EQ(pages[0].taillecase, 50);
-    EXPECT_EQ(pages[0].taillemillipix, 50);
+    EXPECT_EQ(grilleram[0].taillecase, 50);
+    EXPECT_EQ(grilleram[0].taillemillipix, 50);
     EXPECT_EQ(posiregok, 0);
 }

@@ -22,7 +22,7 @@ void ecrirefichier(const char *path, const std::string &text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-std::string grilleram(std::int16_t i) {
+std::string donneesgrille(std::int16_t i) {
     gstring out;
     grilluserfromram(out, i);
     return out.adr();
@@ -109,16 +109,16 @@ TEST_F(SettingsFile, SavedFileReadsBackWhole) {
     EXPECT_EQ(grillenjeu, 3);
     EXPECT_EQ(taillechoisie, 60);
     EXPECT_EQ(printaillepix, 60);
-    EXPECT_EQ(pages[0].taillecase, 60);
+    EXPECT_EQ(grilleram[0].taillecase, 60);
     EXPECT_EQ(printop, 123);
     EXPECT_EQ(prinleft, 45);
     EXPECT_EQ(cavipozerini, 1);
     EXPECT_EQ(avechrono, 1);
-    EXPECT_EQ(grilleram(1), "");
-    EXPECT_EQ(grilleram(2), longue);
-    EXPECT_EQ(grilleram(3), soixanteetune);
-    EXPECT_EQ(grilleram(4), treslongue);
-    EXPECT_EQ(grilleram(5), "AB12GF");
+    EXPECT_EQ(donneesgrille(1), "");
+    EXPECT_EQ(donneesgrille(2), longue);
+    EXPECT_EQ(donneesgrille(3), soixanteetune);
+    EXPECT_EQ(donneesgrille(4), treslongue);
+    EXPECT_EQ(donneesgrille(5), "AB12GF");
     EXPECT_EQ(resolutime[1].getsec(), 3725);
     EXPECT_EQ(resolutime[3].getsec(), 7);
     EXPECT_EQ(resolutime[2].getsec(), 0);
@@ -151,7 +151,7 @@ TEST_F(SettingsFile, CellSizeIsRoundedToAnAllowedOne) {
         defauts();
         getparamuser();
         EXPECT_EQ(taillechoisie, c.size) << c.value;
-        EXPECT_EQ(pages[0].taillecase, c.size) << c.value;
+        EXPECT_EQ(grilleram[0].taillecase, c.size) << c.value;
     }
 }
 
@@ -160,15 +160,15 @@ TEST_F(SettingsFile, FirstFormKeepsOneGridAfterItsNumber) {
     defauts();
     getparamuser();
     EXPECT_EQ(grillenjeu, 2);
-    EXPECT_EQ(grilleram(2), "ABCG DEF");
-    EXPECT_EQ(grilleram(1), "");
+    EXPECT_EQ(donneesgrille(2), "ABCG DEF");
+    EXPECT_EQ(donneesgrille(1), "");
     EXPECT_EQ(resolutime[2].getsec(), 0);
 
     ecrirefichier("TIKO101.TXT", "gri=4 66\n");
     defauts();
     getparamuser();
     EXPECT_EQ(grillenjeu, 4);
-    EXPECT_EQ(grilleram(4), "FF");
+    EXPECT_EQ(donneesgrille(4), "FF");
 }
 
 TEST_F(SettingsFile, OnlyUserLinesSurviveASave) {
@@ -242,7 +242,7 @@ TEST_F(SettingsFile, DamagedFilesKeepWhatCanBeRead) {
     getparamuser();
     EXPECT_EQ(globish, 1);
     EXPECT_EQ(grillenjeu, 3);
-    EXPECT_EQ(grilleram(3), "ABCDAB");
+    EXPECT_EQ(donneesgrille(3), "ABCDAB");
 
     ecrirefichier("TIKO101.TXT", "ver=3\ngri=70000\ntop=70000\nleft=-5\ngv1:A=AB\ngv1:C=CD\ntps2=-400\n");
     defauts();
@@ -250,14 +250,14 @@ TEST_F(SettingsFile, DamagedFilesKeepWhatCanBeRead) {
     EXPECT_EQ(grillenjeu, 1);
     EXPECT_EQ(printop, 60);
     EXPECT_EQ(prinleft, 60);
-    EXPECT_EQ(grilleram(1), "AB");
+    EXPECT_EQ(donneesgrille(1), "AB");
     EXPECT_EQ(resolutime[2].getsec(), 0);
 
     ecrirefichier("TIKO101.TXT", "ver=3.5\ngv1:A=" + std::string(40000, 'B') + "\n");
     defauts();
     getparamuser();
     // The reader keeps a line's first maxlen bytes, name included.
-    EXPECT_EQ(grilleram(1).size(), static_cast<std::size_t>(gstring::maxlen) - 6);
+    EXPECT_EQ(donneesgrille(1).size(), static_cast<std::size_t>(gstring::maxlen) - 6);
 }
 
 TEST_F(SettingsFile, FailedSaveKeepsTheEarlierFileAndSaysSo) {

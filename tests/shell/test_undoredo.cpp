@@ -16,12 +16,12 @@ std::string histoire() {
 
 // Writes or erases a value as the play input does, recording the action.
 void pose(std::int16_t value, std::int16_t cell) {
-    ShellTest::pages[0].setcaseval(cell, value);
+    grilleram[0].setcaseval(cell, value);
     memorisaction(1, value, cell);
 }
 void efface(std::int16_t cell) {
-    const std::int16_t value = ShellTest::pages[0].getcaseval(cell);
-    ShellTest::pages[0].setcaseval(cell, 0);
+    const std::int16_t value = grilleram[0].getcaseval(cell);
+    grilleram[0].setcaseval(cell, 0);
     memorisaction(0, value, cell);
 }
 
@@ -97,10 +97,10 @@ TEST_F(UndoRedo, OldErasureIsCompactedWithItsPlacements) {
     EXPECT_EQ(histoire(), "1,4 2,5 4,1 5,2 6,3 @5");
     while (boutondefaire.peutreculer()) {
         refaitaction(0);
-        EXPECT_NE(pages[0].getcaseval(6), 3);
+        EXPECT_NE(grilleram[0].getcaseval(6), 3);
     }
     for (std::int16_t i = 1; i <= 6; ++i)
-        EXPECT_EQ(pages[0].getcaseval(i), 0) << i;
+        EXPECT_EQ(grilleram[0].getcaseval(i), 0) << i;
 }
 
 TEST_F(UndoRedo, UndoAndRedoOfBothKindsAndTheLowBeep) {
@@ -109,14 +109,14 @@ TEST_F(UndoRedo, UndoAndRedoOfBothKindsAndTheLowBeep) {
     pose(4, 2);
     efface(1);
     refaitaction(0);
-    EXPECT_EQ(pages[0].getcaseval(1), 2);
+    EXPECT_EQ(grilleram[0].getcaseval(1), 2);
     refaitaction(1);
-    EXPECT_EQ(pages[0].getcaseval(1), 0);
+    EXPECT_EQ(grilleram[0].getcaseval(1), 0);
     refaitaction(0);
     refaitaction(0);
-    EXPECT_EQ(pages[0].getcaseval(2), 0);
+    EXPECT_EQ(grilleram[0].getcaseval(2), 0);
     refaitaction(1);
-    EXPECT_EQ(pages[0].getcaseval(2), 4);
+    EXPECT_EQ(grilleram[0].getcaseval(2), 4);
     EXPECT_TRUE(beeprecorder().tones.empty());
 
     refaitaction(1);
@@ -142,7 +142,7 @@ TEST_F(UndoRedo, RulesPagesParkAndRestoreValuesHistoryAndTime) {
     garerjeu();
     EXPECT_TRUE(boutondefaire.liste.isempty());
     setmode(5);
-    EXPECT_EQ(pageactu, 1);
+    EXPECT_EQ(grillactu, 1);
     stepticks(60000);
     // Leaving reloads the grid, which empties it and its history.
     remplir(0);
@@ -150,13 +150,13 @@ TEST_F(UndoRedo, RulesPagesParkAndRestoreValuesHistoryAndTime) {
     reprendrejeu();
 
     EXPECT_EQ(mode, 4);
-    EXPECT_EQ(pageactu, 0);
+    EXPECT_EQ(grillactu, 0);
     EXPECT_EQ(histoire(), before);
-    EXPECT_EQ(pages[0].getcaseval(1), 1);
-    EXPECT_EQ(pages[0].getcaseval(2), 2);
-    EXPECT_EQ(pages[0].getcaseval(3), 0);
+    EXPECT_EQ(grilleram[0].getcaseval(1), 1);
+    EXPECT_EQ(grilleram[0].getcaseval(2), 2);
+    EXPECT_EQ(grilleram[0].getcaseval(3), 0);
     refaitaction(1);
-    EXPECT_EQ(pages[0].getcaseval(3), 3);
+    EXPECT_EQ(grilleram[0].getcaseval(3), 3);
     stepticks(2000);
     EXPECT_EQ(resolutime[1].getsec(), 7);
 }
