@@ -2,25 +2,12 @@
 
 #include <string>
 
+#include "benchmarks/parallelogram.h"
 #include "foundation/lichati.h"
 #include "grid/candidatemasks.h"
 #include "grid/clagritiko.h"
 
 namespace {
-
-// A parallelogram of k x k hexagons, one given in every row: about 2 (k + 1)^2 cells.
-void parallelogramme(lichati &lines, int k) {
-    lines.clear();
-    for (int i = 0; i < k; ++i) {
-        for (int j = 0; j < k; ++j)
-            lines.padd(("X" + std::string(static_cast<std::size_t>(i), 'A') +
-                        std::string(static_cast<std::size_t>(j), 'B'))
-                           .c_str());
-        lines.padd(
-            (std::string(static_cast<std::size_t>(i), 'A') + "W" + static_cast<char>('P' + i % 6) + "K%100")
-                .c_str());
-    }
-}
 
 // Sides 4, 8 and 13 give grids of 50, 162 and 392 cells.
 void tailles(benchmark::internal::Benchmark *b) {

@@ -28,8 +28,7 @@ class gridscene {
     canvas surface;
     clagripage &page = grilleram[0];
 
-    gridscene(std::initializer_list<const char *> lines, std::int16_t size = 40, std::int16_t side = 300)
-        : surface(side) {
+    gridscene(const lichati &lines, std::int16_t size = 40, std::int16_t side = 300) : surface(side) {
         vuetest = etatvue{};
         vuetest.mainone = true;
         vuetest.taillechoisie = size;
@@ -42,8 +41,8 @@ class gridscene {
         grilledeja.clear();
         page.clear();
         page.setnom("scene");
-        for (const char *line : lines)
-            page.lignesdef.padd(line);
+        for (const lichati::lxnoeud *p = lines.head; p != nullptr; p = p->next)
+            page.lignesdef.padd(p->text.adr());
         page.metgrillenhexa();
         page.settaillemmpix(0, size);
         page.setmodaffi(6);
@@ -51,6 +50,16 @@ class gridscene {
         page.setdevice(0, &surface.device);
         page.debutdaffichagrille();
         page.ajustepossicase();
+    }
+
+    gridscene(std::initializer_list<const char *> lines, std::int16_t size = 40, std::int16_t side = 300)
+        : gridscene(lignes(lines), size, side) {}
+
+    static lichati lignes(std::initializer_list<const char *> lines) {
+        lichati chain;
+        for (const char *line : lines)
+            chain.padd(line);
+        return chain;
     }
 
     void dessine() {
