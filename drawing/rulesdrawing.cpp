@@ -30,7 +30,7 @@ void regletikomm(float xmm, float ymm, const char *path, std::int16_t size) {
 void regletikopix(std::int16_t x, std::int16_t y, const char *path, std::int16_t) {
     std::int16_t px = 0;
     std::int16_t py = 0;
-    ptgriactu->giveposipoint(path, px, py);
+    ptgriactu->giveposipoint(path != nullptr ? path : "", px, py);
     pdevactu->devehexagopix(static_cast<std::int16_t>(px + x), static_cast<std::int16_t>(py + y), 0,
                             ptgriactu->taillepix);
 }
