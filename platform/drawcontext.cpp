@@ -120,9 +120,13 @@ void deletedc(dchandle dc) {
 }
 
 gdihandle selectobject(dchandle handle, gdihandle object) {
+    // Without a context the object table is left alone: program-wide objects that were never
+    // selected let go of nothing when they are destroyed at exit, after Qt's own data.
     drawcontext *dc = findcontext(handle);
+    if (dc == nullptr)
+        return 0;
     const gdiobject *found = findobject(object);
-    if (dc == nullptr || found == nullptr)
+    if (found == nullptr)
         return 0;
     gdihandle displaced = 0;
     switch (found->kind) {
