@@ -56,4 +56,6 @@ void demarrechronotimer(winhandle window) {
         settimer(window, chronotimer, chronodelai);
 }
 
-void arretechronotimer(winhandle window) { killtimer(window, chronotimer); }
+void arretechronotimer(winhandle window) {
+    killtimer(window, chronotimer);
+}

@@ -11,7 +11,9 @@ bool boutonpermis() {
     return false;
 }
 
-void boutonbloquer() { ++boutignore; }
+void boutonbloquer() {
+    ++boutignore;
+}
 
 void boutonlaisser() {
     if (boutignore > 0)

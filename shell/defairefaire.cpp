@@ -14,7 +14,9 @@ void defairefaire::ajoute(const char *text) {
     niveau = liste.effectif();
 }
 
-void defairefaire::gaffeniv() { niveau = std::min(niveau, liste.effectif()); }
+void defairefaire::gaffeniv() {
+    niveau = std::min(niveau, liste.effectif());
+}
 
 void defairefaire::retire(gstring &out) {
     if (niveau <= 0) {

@@ -42,7 +42,9 @@ void durelapsed::suspendre() {
     running = 0;
 }
 
-void durelapsed::ajoutsec(std::int32_t n) { seconds = bounded(std::int64_t{seconds} + n); }
+void durelapsed::ajoutsec(std::int32_t n) {
+    seconds = bounded(std::int64_t{seconds} + n);
+}
 
 std::int32_t durelapsed::getsec() const {
     if (!running)

@@ -11,9 +11,13 @@ gstring winboxident;
 
 namespace {
 
-const storedlist &selonlangue(const storedlist &fr, const storedlist &en) { return globish ? en : fr; }
+const storedlist &selonlangue(const storedlist &fr, const storedlist &en) {
+    return globish ? en : fr;
+}
 
-const char *piece(const storedlist &list, std::int16_t k) { return decryptiko(storedtext(list, k)); }
+const char *piece(const storedlist &list, std::int16_t k) {
+    return decryptiko(storedtext(list, k));
+}
 
 // The texts of a list as paragraphs.
 void paragraphes(gstring &out, const storedlist &list) {
@@ -119,7 +123,9 @@ short winvalider(const char *text, unsigned flags) {
     return boite(text, box_ok | (flags == 0 ? box_iconexclamation : flags));
 }
 
-short winboxerreur(const char *text) { return winvalider(text, box_iconstop); }
+short winboxerreur(const char *text) {
+    return winvalider(text, box_iconstop);
+}
 
 bool winboxouinon(const char *text, unsigned flags) {
     return boite(text, box_yesno | (flags == 0 ? box_iconquestion : flags)) == answer_yes;

@@ -2,6 +2,7 @@
 
 #include "foundation/paraliti.h"
 #include "foundation/texttools.h"
+#include "platform/process.h"
 #include "shell/decryptiko.h"
 #include "shell/messages.h"
 #include "shell/safesave.h"
@@ -49,7 +50,9 @@ bool valeurvide(const paraliti &params, const char *name) {
 }
 
 // A grid number the file may name: one of the offered grids.
-bool grilleofferte(std::int32_t n) { return n >= 1 && n <= grinombre; }
+bool grilleofferte(std::int32_t n) {
+    return n >= 1 && n <= grinombre;
+}
 
 void lirepositions(const paraliti &params) {
     const std::int32_t top = params.getival("top");
@@ -135,9 +138,9 @@ void getparamuser() {
     grillenjeu = 0;
     valuseram.clear();
     posiregok = 0;
-    paraliti params;
-    params.lines.addfromfilebkill(fidemopara.adr());
-    if (params.lines.notempty()) {
+    if (fileexists(fidemopara.adr())) {
+        paraliti params;
+        params.lines.addfromfilebkill(fidemopara.adr());
         params.lines.trialpha();
         const std::int32_t ver = params.getival("ver");
         const std::int32_t gri = params.getival("gri");

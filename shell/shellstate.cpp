@@ -89,7 +89,9 @@ char mainone = 0;
 
 namespace {
 
-void relaisfixegractu(std::int16_t index) { grilleram[index].setgrillactu(index); }
+void relaisfixegractu(std::int16_t index) {
+    grilleram[index].setgrillactu(index);
+}
 
 } // namespace
 
@@ -105,7 +107,9 @@ bool anymode(std::int16_t a, std::int16_t b, std::int16_t c, std::int16_t d, std
     return mode > 0 && (mode == a || mode == b || mode == c || mode == d || mode == e);
 }
 
-void reaffigri() { mgridraw = 1; }
+void reaffigri() {
+    mgridraw = 1;
+}
 
 void paramdefaut() {
     flechokdroite = 0;

@@ -1,12 +1,12 @@
 #pragma once
 #include <cstdint>
 
+#include "drawing/clagripage.h"
 #include "foundation/gstring.h"
 #include "foundation/lichati.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "shell/builtingrids.h"
-#include "drawing/clagripage.h"
 #include "shell/defairefaire.h"
 #include "shell/durelapsed.h"
 

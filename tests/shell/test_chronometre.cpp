@@ -18,9 +18,9 @@ TEST(Durelapsed, DurationTexts) {
     const struct {
         std::int32_t seconds;
         const char *text;
-    } cases[] = {{0, "0s"},          {7, "7s"},          {10, " 10s"},        {59, " 59s"},
-                 {65, "1mn 05s"},    {605, "10mn 05s"},  {3599, "59mn 59s"},  {3600, "1h 00mn"},
-                 {3725, "1h 02mn"},  {90061, "25h 01mn"}};
+    } cases[] = {{0, "0s"},         {7, "7s"},          {10, " 10s"},       {59, " 59s"},
+                 {65, "1mn 05s"},   {605, "10mn 05s"},  {3599, "59mn 59s"}, {3600, "1h 00mn"},
+                 {3725, "1h 02mn"}, {90061, "25h 01mn"}};
     for (const auto &c : cases) {
         durelapsed d;
         d.ajoutsec(c.seconds);

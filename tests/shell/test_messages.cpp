@@ -76,9 +76,12 @@ TEST_F(Messages, BoxesKindsIconsAndAnswers) {
     EXPECT_FALSE(winboxokcancel("g", 0));
 
     const unsigned expected[] = {
-        box_ok | box_iconexclamation,     box_ok | box_iconinformation,
-        box_ok | box_iconstop,            box_yesno | box_iconquestion,
-        box_yesno | box_iconstop | box_defbutton2, box_okcancel | box_iconinformation,
+        box_ok | box_iconexclamation,
+        box_ok | box_iconinformation,
+        box_ok | box_iconstop,
+        box_yesno | box_iconquestion,
+        box_yesno | box_iconstop | box_defbutton2,
+        box_okcancel | box_iconinformation,
         box_okcancel | box_iconquestion,
     };
     const auto &calls = messageboxhook().calls;

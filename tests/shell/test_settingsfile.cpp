@@ -144,7 +144,7 @@ TEST_F(SettingsFile, CellSizeIsRoundedToAnAllowedOne) {
     const struct {
         const char *value;
         std::int16_t size;
-    } cases[] = {{"47", 50}, {"45", 40}, {"100", 70}, {"70", 70}, {"0", 40},
+    } cases[] = {{"47", 50},  {"45", 40},  {"100", 70},         {"70", 70},  {"0", 40},
                  {"-30", 40}, {"abc", 40}, {"99999999999", 70}, {"56,9", 60}};
     for (const auto &c : cases) {
         ecrirefichier("TIKO101.TXT", std::string("ver=3.5\ntca=") + c.value + "\n");
@@ -282,4 +282,8 @@ TEST_F(SettingsFile, FailedSaveKeepsTheEarlierFileAndSaysSo) {
     EXPECT_TRUE(fs::is_directory("TIKO101.TXT"));
     EXPECT_FALSE(fs::exists("TIKO101.TXT.tmp"));
     EXPECT_EQ(messageboxhook().calls.size(), 2u);
+    defauts();
+    getparamuser();
+    EXPECT_EQ(grillenjeu, 1);
+    EXPECT_EQ(globish, 0);
 }
