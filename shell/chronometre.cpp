@@ -17,7 +17,7 @@ constexpr std::uint16_t chronostatic = 27;
 void chronometrer(char on) {
     if (!avechrono)
         return;
-    for (std::int16_t i = 1; i <= grinombre && i <= 5; ++i) {
+    for (std::int16_t i = 1; i <= grinombre && i <= nbchronos; ++i) {
         if (on && i == grillenjeu) {
             if (!grilleram[0].cestfini())
                 resolutime[i].demarrer();
@@ -28,7 +28,7 @@ void chronometrer(char on) {
 }
 
 void affichronocourt() {
-    if (!avechrono || grillenjeu < 1 || grillenjeu > 5)
+    if (!avechrono || grillenjeu < 1 || grillenjeu > nbchronos)
         return;
     gstring text;
     resolutime[grillenjeu].affiduresec(text);

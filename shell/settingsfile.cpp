@@ -81,7 +81,7 @@ void liregrilles(const paraliti &params) {
             data.cat(piece.adr());
         }
         memogrilluser(i, data.adr());
-        if (i <= 5) {
+        if (i <= nbchronos) {
             resolutime[i].clear();
             resolutime[i].ajoutsec(params.getival(nomtps(i).adr()));
         }
@@ -116,7 +116,7 @@ void ecriregrilles(lichati &lines) {
             piece.setmange(rest, piecemax);
             ajouteligne(lines, nomgv(i, k).adr(), piece.adr());
         }
-        if (avechrono && i <= grinombre && i <= 5) {
+        if (avechrono && i <= grinombre && i <= nbchronos) {
             const std::int32_t seconds = resolutime[i].getsec();
             if (seconds > 0)
                 ajouteligne(lines, nomtps(i).adr(), vi(seconds).adr());

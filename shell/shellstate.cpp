@@ -50,7 +50,7 @@ gstring goodname;
 gstring fidemopara;
 gstring ceprog;
 gstring compidate;
-durelapsed resolutime[6];
+durelapsed resolutime[nbchronos + 1];
 defairefaire boutondefaire;
 lichati faireliste;
 std::int16_t faireniveau = 0;

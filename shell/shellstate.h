@@ -65,8 +65,9 @@ extern gstring fidemopara;
 extern gstring ceprog;
 // Build date as eight digits, year, month, day.
 extern gstring compidate;
-// One chronometer per grid number 1 to 5.
-extern durelapsed resolutime[6];
+// One chronometer per grid number 1 to nbchronos.
+constexpr std::int16_t nbchronos = 5;
+extern durelapsed resolutime[nbchronos + 1];
 extern defairefaire boutondefaire;
 // History and play data parked while the rules pages are shown.
 extern lichati faireliste;
