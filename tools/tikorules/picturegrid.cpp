@@ -93,8 +93,10 @@ void dessinegrille(picturesurface &surface, const picturegrid &grid) {
     tailleaffichee = static_cast<std::int16_t>(tailleaffichee & ~1);
     mettaille(page, tailleaffichee, frame);
     joue(page, grid.jouees, grid.marquees);
-    page.posgrillex = grid.xmm - surface.device.apixtommx(static_cast<std::int16_t>((frame.left + frame.right) / 2));
-    page.posgrilley = grid.ymm - surface.device.apixtommy(static_cast<std::int16_t>((frame.top + frame.bottom) / 2));
+    page.posgrillex =
+        grid.xmm - surface.device.apixtommx(static_cast<std::int16_t>((frame.left + frame.right) / 2));
+    page.posgrilley =
+        grid.ymm - surface.device.apixtommy(static_cast<std::int16_t>((frame.top + frame.bottom) / 2));
     page.setgrillactu(0);
     page.setdevice(0, &surface.device);
     page.dessingrifond(surface.device, 0, bleu, bleu);

@@ -34,7 +34,8 @@ void picturesurface::aplat(float xmm1, float ymm1, float xmm2, float ymm2, colou
     device.setcreabrosse(c);
     const auto w = static_cast<std::int16_t>(device.ammxtopix(xmm2 - xmm1));
     const auto h = static_cast<std::int16_t>(device.ammytopix(ymm2 - ymm1));
-    device.deverectanpix(0, 0, 0, w < 0 ? static_cast<std::int16_t>(-w) : w, h < 0 ? static_cast<std::int16_t>(-h) : h);
+    device.deverectanpix(0, 0, 0, w < 0 ? static_cast<std::int16_t>(-w) : w,
+                         h < 0 ? static_cast<std::int16_t>(-h) : h);
     device.locapop();
 }
 
