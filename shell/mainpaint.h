@@ -1,0 +1,9 @@
+#pragma once
+#include "platform/drawcontext.h"
+#include "platform/messages.h"
+
+// Sets up the screen and window devices from the first paint context after the window's creation.
+void getalldevice(dchandle context);
+// The main window's paint message: the grid through the off-screen layers, then the button
+// column's texts, then the messages that wait for a paint.
+void wpaintfenetre(winhandle window);

@@ -1,0 +1,36 @@
+#include "shell/shellview.h"
+
+#include "drawing/gridview.h"
+#include "drawing/mousecursors.h"
+#include "shell/shellstate.h"
+
+namespace {
+
+etatvue vueshell() {
+    etatvue vue;
+    vue.contraffi = contraffi != 0;
+    vue.mainone = mainone != 0;
+    vue.pagesregles = mode == 5;
+    vue.taillechoisie = taillechoisie;
+    vue.flechokdroite = flechokdroite != 0;
+    vue.flechokgauche = flechokgauche != 0;
+    vue.flechokhaut = flechokhaut != 0;
+    vue.flechokbas = flechokbas != 0;
+    return vue;
+}
+
+sourisetat sourisshell() {
+    sourisetat souris;
+    souris.mode = mode;
+    souris.souronhexa = souronhexa != 0;
+    souris.sourefface = sourefface != 0;
+    souris.nombractu = nombractu;
+    return souris;
+}
+
+} // namespace
+
+void installevueshell() {
+    lireetatvue = vueshell;
+    lireetatsouris = sourisshell;
+}

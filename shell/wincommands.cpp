@@ -1,0 +1,107 @@
+#include "shell/wincommands.h"
+
+#include <algorithm>
+
+#include "drawing/clagripage.h"
+#include "drawing/offscreenlayers.h"
+#include "platform/messagebox.h"
+#include "platform/window.h"
+#include "shell/builtingrids.h"
+#include "shell/chronometre.h"
+#include "shell/grillecharger.h"
+#include "shell/messages.h"
+#include "shell/settingsfile.h"
+#include "shell/shellstate.h"
+#include "shell/undoredo.h"
+
+namespace {
+
+void changetaille(std::int16_t size) {
+    taillechoisie = size;
+    reaffigri();
+    raffiboutons = 1;
+    settailleprin(taillechoisie);
+    killfenetrefond();
+    ptgriactu->setmodaffi(grafficher);
+}
+
+void retourfixes() {
+    chronometrer(0);
+    gstring texte;
+    createmsg(texte, 8);
+    if (winboxouinon(texte.adr(), box_iconexclamation | box_defbutton2)) {
+        grilleram[0].retourafixe();
+        reaffigri();
+        boutondefaire.clear();
+        if (grillenjeu >= 1 && grillenjeu <= nbchronos)
+            resolutime[grillenjeu].clear();
+    }
+    chronometrer(1);
+}
+
+void sauvegarde() {
+    chronometrer(0);
+    gstring texte;
+    createmsg(texte, 9);
+    if (winboxouinon(texte.adr(), box_iconquestion) && grillenjeu > 0) {
+        gstring data;
+        grilleram[0].getactudata(3, data);
+        memogrilluser(grillenjeu, data.adr());
+        ecriparamusernew();
+    }
+    chronometrer(1);
+}
+
+void changelangue() {
+    globish = static_cast<char>(1 - globish);
+    chronometrer(0);
+    winvalider(globish ? "English" : "Fran\xE7" "ais", box_iconinformation);
+    chronometrer(1);
+}
+
+// Grid buttons Gr1 to Gr5 carry identifiers 33, 30, 32, 31, 29.
+std::int16_t grilledubouton(std::uint16_t ident) {
+    switch (ident) {
+    case 33: return 1;
+    case 30: return 2;
+    case 32: return 3;
+    case 31: return 4;
+    case 29: return 5;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+void wincommande(winhandle window, std::uint16_t ident) {
+    switch (ident) {
+    case 8:
+    case 9:
+        refaitaction(static_cast<std::int16_t>(ident - 8));
+        reaffigri();
+        return;
+    case 10:
+        changetaille(std::min<std::int16_t>(static_cast<std::int16_t>(taillechoisie + 10), tacasemax));
+        return;
+    case 20:
+        changetaille(std::max<std::int16_t>(static_cast<std::int16_t>(taillechoisie - 10), tacasemin));
+        return;
+    case 21:
+        sendmsg(window, msg_close, 0, 0);
+        return;
+    case 26:
+        retourfixes();
+        return;
+    case 28:
+        sauvegarde();
+        return;
+    case 35:
+        changelangue();
+        return;
+    default:
+        break;
+    }
+    const std::int16_t n = grilledubouton(ident);
+    if (n > 0)
+        mgridraw = grillecharger(window, n, "", 1) ? 1 : 0;
+}

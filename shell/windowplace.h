@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/messages.h"
+
+// Measuring, placing and showing the main window, and serving repaint requests.
+void getsizefenetre(winhandle window);
+void lancerunpaint(winhandle window);
+void taillegrifen();
+void mainwinposornot();
+void setgriwinposition(winhandle window);
+void getwinposition(winhandle window);
+void mainwinshowornot();

@@ -1,0 +1,143 @@
+#include "shell/windproc.h"
+
+#include "drawing/devices.h"
+#include "drawing/mousecursors.h"
+#include "platform/messagebox.h"
+#include "platform/window.h"
+#include "shell/chronometre.h"
+#include "shell/commandguard.h"
+#include "shell/mainpaint.h"
+#include "shell/messages.h"
+#include "shell/shellstate.h"
+#include "shell/wincommands.h"
+#include "shell/windowplace.h"
+
+namespace {
+
+void creation(winhandle window) {
+    if (quicreafen != 2)
+        return;
+    getsizefenetre(window);
+    devoutok = 0;
+    if (avechrono)
+        demarrechronotimer(window);
+    quicreafen = 0;
+}
+
+void destruction(winhandle window) {
+    if (quellefen != 2)
+        return;
+    arretechronotimer(window);
+    destrucursou();
+    postquit(0);
+}
+
+void fermeture(winhandle window) {
+    if (quellefen != 2)
+        return;
+    chronometrer(0);
+    gstring texte;
+    createmsg(texte, 7);
+    if (winboxouinon(texte.adr(), box_iconstop | box_defbutton2)) {
+        destroywin(window);
+        return;
+    }
+    chronometrer(1);
+}
+
+void commande(winhandle window, wparam w) {
+    if (highword(w) != 0)
+        return;
+    if (boutonpermis()) {
+        boutonbloquer();
+        wincommande(window, lowword(w));
+        boutonlaisser();
+    }
+    if (iswindow(hwndmainwin) && !hasfocus(hwndmainwin))
+        givefocus(hwndmainwin);
+}
+
+// Client pixels to the window device's coordinates, y growing upward.
+void positiondevice(lparam l, std::int16_t &x, std::int16_t &y) {
+    x = static_cast<std::int16_t>(pointx(l) - fenecrout.localx);
+    y = static_cast<std::int16_t>(fenecrout.localy - pointy(l));
+}
+
+// Handles a message; false for those left to the platform.
+bool traite(winhandle window, unsigned message, wparam w, lparam l, long &result) {
+    result = 0;
+    switch (message) {
+    case msg_create:
+        creation(window);
+        result = 1;
+        return true;
+    case msg_destroy:
+        destruction(window);
+        return true;
+    case msg_paint:
+        if (quellefen == 2)
+            wpaintfenetre(window);
+        result = 1;
+        return true;
+    case msg_close:
+        fermeture(window);
+        return true;
+    case msg_setcursor:
+        mxdown = pointx(l);
+        mydown = pointy(l);
+        result = 1;
+        return true;
+    case msg_command:
+        commande(window, w);
+        return true;
+    case msg_timer:
+        if (w == 1)
+            affichronocourt();
+        return true;
+    case msg_mousemove:
+        positiondevice(l, screenmovex, screenmovey);
+        return true;
+    case msg_lbuttondown:
+        mxdown = pointx(l);
+        mydown = pointy(l);
+        positiondevice(l, screendownx, screendowny);
+        result = 1;
+        return true;
+    case msg_lbuttonup:
+        mxup = pointx(l);
+        myup = pointy(l);
+        positiondevice(l, screenupx, screenupy);
+        result = 1;
+        return true;
+    case msg_rbuttondown:
+        mxdown = pointx(l);
+        mydown = pointy(l);
+        result = 1;
+        return true;
+    case msg_rbuttonup:
+        mxup = pointx(l);
+        myup = pointy(l);
+        return true;
+    case msg_moving:
+        getwinposition(window);
+        result = 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+long WindProc(winhandle window, unsigned message, wparam w, lparam l) {
+    quellefen = static_cast<std::int16_t>(window != nullptr && window == hwndmainwin ? 2 : 0);
+    long result = 0;
+    if (!traite(window, message, w, l, result))
+        return defwinproc(window, message, w, l);
+    if (mgridraw && quellefen == 2 && bloquegripaint == 0) {
+        mgridraw = 0;
+        if (prinafficher)
+            lancerunpaint(window);
+    }
+    return result;
+}
