@@ -93,15 +93,14 @@ void controlenomexe(const char *name, char copy) {
         std::exit(0);
 }
 
-int WinMain(int argc, char **argv) {
-    platformstart(argc, argv);
+bool demarrejeu(char copienom) {
     bloquegripaint = 0;
     grilleload(grilleram[0], "X");
     goodname.set(decryptiko(storedtext(crypttitre, 0)));
     goodname.cat(vi(demonumero).adr());
     debutstandard(goodname.adr());
     globinitticalcul();
-    controlenomexe(goodname.adr(), 1);
+    controlenomexe(goodname.adr(), copienom);
     fidemopara.set(goodname.adr(), ".TXT");
     installevueshell();
     paramdefaut();
@@ -110,7 +109,7 @@ int WinMain(int argc, char **argv) {
     getparamuser();
     if (!registerwinclass("DemoTIKO", WindProc, colour_buttonface)) {
         erreurfenetre("Window Registration Failed!");
-        return 0;
+        return false;
     }
     taillegrifen();
     quicreafen = 2;
@@ -118,7 +117,7 @@ int WinMain(int argc, char **argv) {
     hwndmainwin = hwnd;
     if (hwnd == nullptr) {
         erreurfenetre("Window Creation Failed!");
-        return 0;
+        return false;
     }
     enablewin(hwnd, true);
     creacursouris();
@@ -133,5 +132,12 @@ int WinMain(int argc, char **argv) {
     setgriwinposition(hwnd);
     creacursouris();
     messaboucle = 1;
+    return true;
+}
+
+int WinMain(int argc, char **argv) {
+    platformstart(argc, argv);
+    if (!demarrejeu(1))
+        return 0;
     return runmessageloop();
 }
