@@ -31,7 +31,8 @@ constexpr elementregle deposee(float x, float y, float taille) {
     return {.sorte = sorteregle::deposee, .x = x, .y = y, .hauteur = taille};
 }
 
-// Page 1 writes the title in the pink band, a line above the three grids and two below them.
+// Faces: 0 Arial, 1 Times New Roman (titles and closing words); texte(x, y, height, weight, centred,
+// italic). Page 1 writes the title in the pink band, a line above the three grids and two below them.
 // The other pages write "TIKO" and their title in the band, then their lines in the right half,
 // from the top down, keeping clear of the page number and of the buttons in the bottom corners.
 const elementregle page1[] = {
