@@ -52,8 +52,7 @@ void joue(clagripage &page, std::int16_t jouees, std::int16_t marquees) {
         }
     }
     page.ajustepossicase();
-    // Marks on every third empty cell, so that they do not crowd one corner.
-    for (std::int16_t i = 1; i <= page.nbcases && marquees > 0; i = static_cast<std::int16_t>(i + 3)) {
+    for (std::int16_t i = 1; i <= page.nbcases && marquees > 0; ++i) {
         structcase &c = page.tabcases[static_cast<std::size_t>(i)];
         if (page.casestvide(i) && !seulcandidat(c.possibles)) {
             c.possuser = c.possibles;

@@ -113,8 +113,8 @@ void dessineimage(picturesurface &surface, std::int16_t page) {
         troishexagones(surface, hexacomplet(3), hexavoisin(hexacomplet(3)), nullptr);
         break;
     case 6:
-        grid = grilleagauche("1939-2", 4);
-        grid.marquees = 8;
+        grid = grilleagauche("1939-2", 6);
+        grid.marquees = 60;
         dessinegrille(surface, grid);
         entoure(surface, hexacomplet(1), vert);
         break;
