@@ -14,6 +14,7 @@
 #include "shell/currentdevice.h"
 #include "shell/decryptiko.h"
 #include "shell/messages.h"
+#include "shell/numberpicker.h"
 #include "shell/shellstate.h"
 #include "storedtexts.h"
 #include "shell/windowlayout.h"
@@ -69,6 +70,7 @@ void peinscolonne(dchandle context) {
     mapolice.setcentrage(1);
     mapolice.print(xboutaxe, bt3y, vi(nombractu).adr());
     mapolice.enduse();
+    dessinboutri(context);
 }
 
 // The arrow help once, and the congratulations after a completed grid.

@@ -10,6 +10,7 @@
 #include "shell/chronometre.h"
 #include "shell/grillecharger.h"
 #include "shell/messages.h"
+#include "shell/playinput.h"
 #include "shell/settingsfile.h"
 #include "shell/shellstate.h"
 #include "shell/undoredo.h"
@@ -100,6 +101,10 @@ void wincommande(winhandle window, std::uint16_t ident) {
         return;
     default:
         break;
+    }
+    if (ident >= 13 && ident <= 19) {
+        nombreclic(static_cast<std::int16_t>(ident - 13));
+        return;
     }
     const std::int16_t n = grilledubouton(ident);
     if (n > 0)

@@ -1,6 +1,5 @@
 #include "shell/windproc.h"
 
-#include "drawing/devices.h"
 #include "drawing/mousecursors.h"
 #include "platform/messagebox.h"
 #include "platform/window.h"
@@ -8,6 +7,7 @@
 #include "shell/commandguard.h"
 #include "shell/mainpaint.h"
 #include "shell/messages.h"
+#include "shell/playinput.h"
 #include "shell/shellstate.h"
 #include "shell/wincommands.h"
 #include "shell/windowplace.h"
@@ -57,12 +57,6 @@ void commande(winhandle window, wparam w) {
         givefocus(hwndmainwin);
 }
 
-// Client pixels to the window device's coordinates, y growing upward.
-void positiondevice(lparam l, std::int16_t &x, std::int16_t &y) {
-    x = static_cast<std::int16_t>(pointx(l) - fenecrout.localx);
-    y = static_cast<std::int16_t>(fenecrout.localy - pointy(l));
-}
-
 // Handles a message; false for those left to the platform.
 bool traite(winhandle window, unsigned message, wparam w, lparam l, long &result) {
     result = 0;
@@ -95,18 +89,14 @@ bool traite(winhandle window, unsigned message, wparam w, lparam l, long &result
             affichronocourt();
         return true;
     case msg_mousemove:
-        positiondevice(l, screenmovex, screenmovey);
+        sourisbouge(l);
         return true;
     case msg_lbuttondown:
-        mxdown = pointx(l);
-        mydown = pointy(l);
-        positiondevice(l, screendownx, screendowny);
+        gauchebas(l);
         result = 1;
         return true;
     case msg_lbuttonup:
-        mxup = pointx(l);
-        myup = pointy(l);
-        positiondevice(l, screenupx, screenupy);
+        gauchehaut(l);
         result = 1;
         return true;
     case msg_rbuttondown:
@@ -115,8 +105,7 @@ bool traite(winhandle window, unsigned message, wparam w, lparam l, long &result
         result = 1;
         return true;
     case msg_rbuttonup:
-        mxup = pointx(l);
-        myup = pointy(l);
+        droitehaut(l);
         return true;
     case msg_moving:
         getwinposition(window);

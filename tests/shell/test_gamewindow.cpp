@@ -8,6 +8,8 @@
 #include "platform/window.h"
 #include "platform/windowobject.h"
 #include "shell/shellstate.h"
+#include "shell/numberpicker.h"
+#include "shell/playinput.h"
 #include "shell/startup.h"
 #include "shell/windproc.h"
 #include "tests/platform/offscreenapp.h"
@@ -64,6 +66,8 @@ class GameWindow : public ::testing::Test {
   protected:
     void SetUp() override {
         startgame();
+        // A loaded grid gets its given values when it is first painted.
+        paintnow(hwndmainwin);
         beeprecorder().recording = true;
         beeprecorder().tones.clear();
         messageboxhook().answer = [](const boxcall &) { return short{answer_no}; };
@@ -184,4 +188,136 @@ TEST(ControleNomExe, DeletesOnlyAnEarlierCopyOfThisProgram) {
     }
     setrealticks();
     std::filesystem::remove_all(folder);
+}
+
+namespace {
+
+void clic(unsigned down, unsigned up, int x, int y) {
+    const lparam point = pointparam(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y));
+    WindProc(hwndmainwin, down, 0, point);
+    WindProc(hwndmainwin, up, 0, point);
+}
+
+void cliccase(std::int16_t cell) {
+    int x = 0, y = 0;
+    centrecase(cell, x, y);
+    clic(msg_lbuttondown, msg_lbuttonup, x, y);
+}
+
+// Whether a magenta (played) digit is painted near the cell's centre.
+bool chiffrejoue(std::int16_t cell) {
+    paintnow(hwndmainwin);
+    const QImage image = peinture();
+    int x = 0, y = 0;
+    centrecase(cell, x, y);
+    for (int dy = -8; dy <= 8; ++dy)
+        for (int dx = -6; dx <= 6; ++dx)
+            if (pixel(image, x + dx, y + dy) == rgb(255, 0, 255))
+                return true;
+    return false;
+}
+
+// An empty cell and a number it allows (first found), or 0.
+std::int16_t casevide(std::int16_t &allowed, std::int16_t &refused) {
+    clagripage &page = grilleram[0];
+    page.ajustepossicase();
+    for (std::int16_t c = 1; c <= page.nbcases; ++c) {
+        if (page.getcaseval(c) != 0)
+            continue;
+        allowed = refused = 0;
+        for (std::int16_t v = 1; v <= 6; ++v)
+            (page.isautorisee(c, v) ? allowed : refused) = v;
+        if (allowed > 0 && refused > 0)
+            return c;
+    }
+    return 0;
+}
+
+// The picker triangle of number n, by its centre.
+dcpoint triangle(std::int16_t n) {
+    for (std::int16_t i = 0; i < 6; ++i)
+        if (valeurboutri(i) == n)
+            return boutricentres[i];
+    return {};
+}
+
+} // namespace
+
+TEST_F(GameWindow, PickingANumberAndClickingACellPlacesItUndoTakesItBack) {
+    std::int16_t allowed = 0, refused = 0;
+    const std::int16_t cell = casevide(allowed, refused);
+    ASSERT_GT(cell, 0);
+    const dcpoint t = triangle(allowed);
+    clic(msg_lbuttondown, msg_lbuttonup, t.x, t.y);
+    EXPECT_EQ(nombractu, allowed);
+    cliccase(cell);
+    EXPECT_EQ(casactu, cell);
+    EXPECT_EQ(grilleram[0].getcaseval(cell), allowed);
+    EXPECT_TRUE(beeprecorder().tones.empty());
+    EXPECT_TRUE(chiffrejoue(cell));
+    commande(8);
+    EXPECT_EQ(grilleram[0].getcaseval(cell), 0);
+    EXPECT_FALSE(chiffrejoue(cell));
+    commande(9);
+    EXPECT_EQ(grilleram[0].getcaseval(cell), allowed);
+    cliccase(cell);
+    EXPECT_EQ(grilleram[0].getcaseval(cell), 0) << "its own number empties a played cell";
+    ASSERT_EQ(beeprecorder().tones.size(), 3u);
+    EXPECT_EQ(beeprecorder().tones[2].frequency, 150);
+}
+
+TEST_F(GameWindow, ANumberTheCellDoesNotAllowIsRefusedWithTwoBeeps) {
+    std::int16_t allowed = 0, refused = 0;
+    const std::int16_t cell = casevide(allowed, refused);
+    ASSERT_GT(cell, 0);
+    WindProc(hwndmainwin, msg_command, commandparam(13, 0), 0);
+    EXPECT_EQ(nombractu, 0);
+    nombreclic(refused);
+    cliccase(cell);
+    EXPECT_EQ(grilleram[0].getcaseval(cell), 0);
+    ASSERT_EQ(beeprecorder().tones.size(), 2u);
+    EXPECT_EQ(beeprecorder().tones[0].frequency, 800);
+    EXPECT_EQ(beeprecorder().tones[1].frequency, 1200);
+    EXPECT_EQ(boutondefaire.effectif(), 0);
+}
+
+TEST_F(GameWindow, ClickingAFixedCellSelectsItsNumber) {
+    clagripage &page = grilleram[0];
+    std::int16_t fixed = 0;
+    for (std::int16_t c = 1; c <= page.nbcases && fixed == 0; ++c)
+        if (page.casestfixe(c))
+            fixed = c;
+    ASSERT_GT(fixed, 0);
+    nombreclic(0);
+    cliccase(fixed);
+    EXPECT_EQ(nombractu, page.getcaseval(fixed));
+    EXPECT_TRUE(page.casestfixe(fixed));
+}
+
+TEST_F(GameWindow, RightClickOnAnUnmarkedEmptyCellSetsAllSixMarks) {
+    std::int16_t allowed = 0, refused = 0;
+    const std::int16_t cell = casevide(allowed, refused);
+    ASSERT_GT(cell, 0);
+    grilleram[0].razpuser(cell);
+    int x = 0, y = 0;
+    centrecase(cell, x, y);
+    clic(msg_rbuttondown, msg_rbuttonup, x, y);
+    EXPECT_EQ(grilleram[0].tabcases[static_cast<std::size_t>(cell)].possuser, 63);
+    grilleram[0].razpuser(cell);
+}
+
+TEST(NumberPicker, HitTestsFollowTheTrianglesAndTheirOrder) {
+    calcuboutri();
+    const std::int16_t cx = boutriposx, cy = boutriposy;
+    struct cas {
+        int dx, dy;
+        std::int16_t n;
+    };
+    for (const cas &c : {cas{15, -8, 1}, cas{0, -17, 6}, cas{-15, -8, 5}, cas{-15, 8, 4}, cas{0, 17, 3},
+                         cas{15, 8, 2}, cas{15, 0, 1}, cas{30, -17, 0}, cas{46, -8, 0}}) {
+        EXPECT_EQ(boutriproche(static_cast<std::int16_t>(cx + c.dx), static_cast<std::int16_t>(cy + c.dy)), c.n)
+            << c.dx << "," << c.dy;
+    }
+    EXPECT_EQ(valeurboutri(6), 0);
+    EXPECT_EQ(valeurboutri(-1), 0);
 }
