@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 constexpr colour bleu = rgb(0, 0, 255);
@@ -107,12 +108,13 @@ const char *hexacomplet(std::int16_t k) {
     return path != nullptr ? path : "";
 }
 
-const char *hexavoisin(const char *path) {
+const char *hexavoisin(const char *path, const char *sauf) {
     clagripage &page = grilleram[0];
     const std::int32_t side2 = page.taillepix * page.taillepix;
     for (std::int16_t k = 1; k <= page.nbhexacomplets; ++k) {
         const char *other = hexacomplet(k);
-        if (std::abs(distance2(path, other) - side2) <= side2 / 10)
+        if (std::abs(distance2(path, other) - side2) <= side2 / 10 &&
+            (sauf == nullptr || std::strcmp(other, sauf) != 0))
             return other;
     }
     return path;

@@ -28,10 +28,10 @@ class picturegrid {
 void dessinegrille(picturesurface &surface, const picturegrid &grid);
 
 // The centre path of a hexagon of the grid drawn last: the k-th complete one; the complete one
-// sharing two cells with the given one; the partial one nearest to or farthest from the middle of
-// the grid's frame (a hole in the middle, the edge outside).
+// sharing two cells with the given one (other than sauf); the partial one nearest to or farthest from the
+// middle of the grid's frame (a hole in the middle, the edge outside).
 const char *hexacomplet(std::int16_t k);
-const char *hexavoisin(const char *path);
+const char *hexavoisin(const char *path, const char *sauf = nullptr);
 const char *hexapartiel(bool pres);
 
 // Outlines the hexagon of six triangles around a lattice point of the grid drawn last.

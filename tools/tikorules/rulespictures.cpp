@@ -122,7 +122,7 @@ void dessineimage(picturesurface &surface, std::int16_t page) {
         dessinegrille(surface, grilleagauche("1605-5", 4));
         const char *premier = hexacomplet(1);
         const char *second = hexavoisin(premier);
-        troishexagones(surface, premier, second, hexavoisin(second));
+        troishexagones(surface, premier, second, hexavoisin(second, premier));
         break;
     }
     case 8:
