@@ -10,6 +10,8 @@
 #include "platform/messagebox.h"
 #include "platform/window.h"
 #include "shell/buttoncolumn.h"
+#include "shell/buttons.h"
+#include "shell/rulespages.h"
 #include "shell/chronometre.h"
 #include "shell/currentdevice.h"
 #include "shell/decryptiko.h"
@@ -128,6 +130,9 @@ void wpaintfenetre(winhandle window) {
         peinscouches(window, context, page);
         showwin(window, true);
     }
+    boutaffiches();
+    if (mode == 5)
+        wpaintpagederegle();
     if (mode == 4)
         peinscolonne(context);
     showwin(window, true);

@@ -15,6 +15,7 @@
 #include "platform/ticks.h"
 #include "platform/window.h"
 #include "shell/builtingrids.h"
+#include "shell/buttons.h"
 #include "shell/decryptiko.h"
 #include "shell/grillecharger.h"
 #include "shell/settingsfile.h"
@@ -130,6 +131,7 @@ bool demarrejeu(char copienom) {
     bonpourcreaboutons = 1;
     prinafficher = 1;
     setgriwinposition(hwnd);
+    createwinboutons(hwnd);
     creacursouris();
     messaboucle = 1;
     return true;

@@ -7,13 +7,17 @@
 #include "platform/messagebox.h"
 #include "platform/window.h"
 #include "shell/builtingrids.h"
+#include "shell/buttons.h"
 #include "shell/chronometre.h"
 #include "shell/grillecharger.h"
 #include "shell/messages.h"
 #include "shell/playinput.h"
+#include "shell/rulesparking.h"
+#include "shell/rulespages.h"
 #include "shell/settingsfile.h"
 #include "shell/shellstate.h"
 #include "shell/undoredo.h"
+#include "shell/windowplace.h"
 
 namespace {
 
@@ -72,6 +76,28 @@ std::int16_t grilledubouton(std::uint16_t ident) {
     }
 }
 
+void ouvreregles(winhandle window) {
+    contraffi = 0;
+    garerjeu();
+    reglepage = reglepadeb;
+    setmode(5);
+    flechokdroite = flechokgauche = flechokhaut = flechokbas = 0;
+    showwinboutons(false);
+    fenetraffiregle(window);
+    reaffigri();
+}
+
+void quitteregles(winhandle window) {
+    if (grillenjeu >= 1) {
+        mgridraw = grillecharger(window, grillenjeu, "", 0) ? 1 : 0;
+        reprendrejeu();
+        showwinboutons(true);
+    } else {
+        reprendrejeu();
+    }
+    reaffigri();
+}
+
 } // namespace
 
 void wincommande(winhandle window, std::uint16_t ident) {
@@ -98,6 +124,18 @@ void wincommande(winhandle window, std::uint16_t ident) {
         return;
     case 35:
         changelangue();
+        return;
+    case 22:
+        quitteregles(window);
+        return;
+    case 23:
+        ouvreregles(window);
+        return;
+    case 24:
+        pagereglepreced();
+        return;
+    case 25:
+        pagereglesuivante();
         return;
     default:
         break;

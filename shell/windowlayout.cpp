@@ -70,5 +70,6 @@ void recalcureg(winhandle window) {
     windecalagautres(window);
     killfenetrefond();
     calcuposiregion();
+    fenetrebouthgt = static_cast<std::int16_t>(regionprin.dy + ysuibou + 10);
     posiregok = 1;
 }

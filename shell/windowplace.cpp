@@ -53,3 +53,8 @@ void mainwinshowornot() {
     if (!prinafficher)
         showwin(hwndmainwin, false);
 }
+
+void fenetraffiregle(winhandle window) {
+    clearwinregion(window);
+    mainwinposornot();
+}

@@ -9,3 +9,5 @@ void mainwinposornot();
 void setgriwinposition(winhandle window);
 void getwinposition(winhandle window);
 void mainwinshowornot();
+// The window rectangular again, at the rules pages' size.
+void fenetraffiregle(winhandle window);
