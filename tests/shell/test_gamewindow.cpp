@@ -8,6 +8,7 @@
 #include "platform/window.h"
 #include "platform/windowobject.h"
 #include "shell/shellstate.h"
+#include "shell/buttons.h"
 #include "shell/numberpicker.h"
 #include "shell/playinput.h"
 #include "shell/startup.h"
@@ -320,4 +321,54 @@ TEST(NumberPicker, HitTestsFollowTheTrianglesAndTheirOrder) {
     }
     EXPECT_EQ(valeurboutri(6), 0);
     EXPECT_EQ(valeurboutri(-1), 0);
+}
+
+TEST_F(GameWindow, SizeButtonsAreDisabledAtTheBoundsAndUndoFollowsTheHistory) {
+    paintnow(hwndmainwin);
+    EXPECT_FALSE(iswinenabled(hboutpetit)) << "at 40";
+    EXPECT_TRUE(iswinenabled(hboutgros));
+    for (int k = 0; k < 3; ++k)
+        commande(10);
+    paintnow(hwndmainwin);
+    EXPECT_TRUE(iswinenabled(hboutpetit));
+    EXPECT_FALSE(iswinenabled(hboutgros)) << "at 70";
+    for (int k = 0; k < 3; ++k)
+        commande(20);
+    std::int16_t allowed = 0, refused = 0;
+    const std::int16_t cell = casevide(allowed, refused);
+    ASSERT_GT(cell, 0);
+    paintnow(hwndmainwin);
+    EXPECT_FALSE(iswinenabled(hbtdefaire));
+    nombreclic(allowed);
+    cliccase(cell);
+    paintnow(hwndmainwin);
+    EXPECT_TRUE(iswinenabled(hbtdefaire));
+    EXPECT_FALSE(iswinenabled(hbtfaire));
+    commande(8);
+    paintnow(hwndmainwin);
+    EXPECT_FALSE(iswinenabled(hbtdefaire));
+    EXPECT_TRUE(iswinenabled(hbtfaire));
+}
+
+TEST_F(GameWindow, RulesPagesRoundTripGivesBackValuesAndHistory) {
+    std::int16_t allowed = 0, refused = 0;
+    const std::int16_t cell = casevide(allowed, refused);
+    ASSERT_GT(cell, 0);
+    nombreclic(allowed);
+    cliccase(cell);
+    const std::int16_t niveau = boutondefaire.niveau;
+    commande(23);
+    EXPECT_EQ(mode, 5);
+    EXPECT_FALSE(iswinvisible(hbtgriun));
+    paintnow(hwndmainwin);
+    EXPECT_TRUE(iswinvisible(hboutfinregle));
+    commande(25);
+    commande(22);
+    EXPECT_EQ(mode, 4);
+    EXPECT_TRUE(iswinvisible(hbtgriun));
+    paintnow(hwndmainwin);
+    EXPECT_EQ(grilleram[0].getcaseval(cell), allowed);
+    EXPECT_EQ(boutondefaire.niveau, niveau);
+    commande(8);
+    EXPECT_EQ(grilleram[0].getcaseval(cell), 0) << "the history came back with the grid";
 }
