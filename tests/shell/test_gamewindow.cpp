@@ -9,6 +9,7 @@
 #include "platform/windowobject.h"
 #include "shell/shellstate.h"
 #include "shell/buttons.h"
+#include "shell/messages.h"
 #include "shell/numberpicker.h"
 #include "shell/playinput.h"
 #include "shell/startup.h"
@@ -371,4 +372,49 @@ TEST_F(GameWindow, RulesPagesRoundTripGivesBackValuesAndHistory) {
     EXPECT_EQ(boutondefaire.niveau, niveau);
     commande(8);
     EXPECT_EQ(grilleram[0].getcaseval(cell), 0) << "the history came back with the grid";
+}
+
+// Thousands of random clicks over the buttons, the picker, the grid and around it, with boxes
+// answered at random (never closing the game), leave a window that still paints its grid.
+TEST_F(GameWindow, RandomClicksEndClean) {
+    // The close question in both languages, since the language button is clicked too.
+    std::string questions[2];
+    const char langue = globish;
+    for (char g : {0, 1}) {
+        globish = g;
+        gstring fermer;
+        createmsg(fermer, 7);
+        questions[static_cast<int>(g)] = fermer.adr();
+    }
+    globish = langue;
+    unsigned graine = 12345;
+    const auto hasard = [&graine](unsigned n) {
+        graine = graine * 1103515245u + 12345u;
+        return (graine >> 16) % n;
+    };
+    messageboxhook().answer = [&](const boxcall &call) {
+        if (call.text == questions[0] || call.text == questions[1])
+            return short{answer_no};
+        return short{hasard(2) == 0 ? answer_yes : answer_no};
+    };
+    const std::uint16_t commandes[] = {8, 9, 10, 20, 12, 13, 21, 22, 23, 24, 25, 26, 28, 29, 30, 31, 32, 33, 35, 2, 99};
+    const unsigned souris[] = {msg_lbuttondown, msg_lbuttonup, msg_rbuttondown, msg_rbuttonup, msg_mousemove,
+                               msg_setcursor};
+    for (int k = 0; k < 5000; ++k) {
+        if (hasard(4) == 0) {
+            commande(commandes[hasard(sizeof commandes / sizeof commandes[0])]);
+        } else {
+            const auto x = static_cast<std::int16_t>(static_cast<int>(hasard(420)) - 10);
+            const auto y = static_cast<std::int16_t>(static_cast<int>(hasard(620)) - 10);
+            WindProc(hwndmainwin, souris[hasard(6)], 0, pointparam(x, y));
+        }
+        if (hasard(50) == 0)
+            paintnow(hwndmainwin);
+    }
+    if (mode == 5)
+        commande(22);
+    paintnow(hwndmainwin);
+    EXPECT_TRUE(iswindow(hwndmainwin));
+    EXPECT_EQ(boutignore, 0);
+    EXPECT_TRUE(mode == 4 || mode == 1);
 }
