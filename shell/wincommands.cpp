@@ -57,6 +57,21 @@ void sauvegarde() {
     chronometrer(1);
 }
 
+// Pages 1 to 5 go on with OK and end with Cancel; the last page ends the sequence.
+void pagesinfo() {
+    chronometrer(0);
+    const std::int16_t messages[] = {6, 12, 11, 3, 10, 2};
+    for (int page = 0; page < 6; ++page) {
+        gstring texte;
+        createmsg(texte, messages[page], grilleram[0].nom.adr(), vi(grilleram[0].nbcases).adr());
+        if (page == 5)
+            winvalider(texte.adr(), box_iconinformation);
+        else if (!winboxokcancel(texte.adr(), box_iconinformation))
+            break;
+    }
+    chronometrer(1);
+}
+
 void changelangue() {
     globish = static_cast<char>(1 - globish);
     chronometrer(0);
@@ -124,6 +139,9 @@ void wincommande(winhandle window, std::uint16_t ident) {
         return;
     case 35:
         changelangue();
+        return;
+    case 12:
+        pagesinfo();
         return;
     case 22:
         quitteregles(window);

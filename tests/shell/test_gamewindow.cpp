@@ -418,3 +418,15 @@ TEST_F(GameWindow, RandomClicksEndClean) {
     EXPECT_EQ(boutignore, 0);
     EXPECT_TRUE(mode == 4 || mode == 1);
 }
+
+TEST_F(GameWindow, InformationPagesGoOnWithOkAndStopAtCancel) {
+    messageboxhook().answer = [](const boxcall &) { return short{answer_ok}; };
+    commande(12);
+    ASSERT_EQ(messageboxhook().calls.size(), 6u);
+    EXPECT_NE(messageboxhook().calls[0].text.find(std::to_string(grilleram[0].nbcases)), std::string::npos);
+    EXPECT_EQ(messageboxhook().calls[5].flags & box_okcancel, 0u);
+    messageboxhook().calls.clear();
+    messageboxhook().answer = [](const boxcall &) { return short{answer_cancel}; };
+    commande(12);
+    EXPECT_EQ(messageboxhook().calls.size(), 1u);
+}
