@@ -43,6 +43,8 @@ void peinscouches(winhandle window, dchandle context, clagripage &page) {
         hexaplacer(hexavantder, rgb(0, 255, 0));
         hexaplacer(hexadernier, rgb(255, 0, 0));
     }
+    if (mode != 5)
+        appliqueregprin(window);
     fermecouches(couches, fenecrout);
 }
 

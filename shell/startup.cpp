@@ -128,6 +128,7 @@ bool demarrejeu(char copienom) {
     setgriwinposition(hwnd);
     grillecharger(hwnd, grillenjeu, "", 0);
     settailleprin(taillechoisie);
+    calcuregmini(hwnd);
     bonpourcreaboutons = 1;
     prinafficher = 1;
     setgriwinposition(hwnd);

@@ -4,6 +4,7 @@
 #include "drawing/devices.h"
 #include "platform/beep.h"
 #include "platform/messagebox.h"
+#include "platform/regions.h"
 #include "platform/ticks.h"
 #include "platform/window.h"
 #include "platform/windowobject.h"
@@ -13,6 +14,7 @@
 #include "shell/numberpicker.h"
 #include "shell/playinput.h"
 #include "shell/startup.h"
+#include "shell/windowlayout.h"
 #include "shell/windproc.h"
 #include "tests/platform/offscreenapp.h"
 
@@ -429,4 +431,21 @@ TEST_F(GameWindow, InformationPagesGoOnWithOkAndStopAtCancel) {
     messageboxhook().answer = [](const boxcall &) { return short{answer_cancel}; };
     commande(12);
     EXPECT_EQ(messageboxhook().calls.size(), 1u);
+}
+
+TEST_F(GameWindow, OutlineHoldsTheHexagonsTheColumnAndTheCaptionStripOnly) {
+    const std::int16_t dx = regionprin.dx, dy = regionprin.dy;
+    for (std::int16_t cell = 1; cell <= grilleram[0].nbcases; ++cell) {
+        int x = 0, y = 0;
+        centrecase(cell, x, y);
+        EXPECT_TRUE(inregion(regionprin.region, static_cast<std::int16_t>(x + dx), static_cast<std::int16_t>(y + dy)))
+            << "cell " << cell;
+    }
+    EXPECT_TRUE(inregion(regionprin.region, static_cast<std::int16_t>(dx + 30), static_cast<std::int16_t>(dy + 100)));
+    EXPECT_TRUE(inregion(regionprin.region, static_cast<std::int16_t>(dx + 129), 2));
+    EXPECT_FALSE(inregion(regionprin.region, static_cast<std::int16_t>(dx + 130), 2));
+    EXPECT_FALSE(inregion(regionprin.region, static_cast<std::int16_t>(dx + 29), static_cast<std::int16_t>(dy + 100)));
+    const winrect r = getwinrect(hwndmainwin);
+    EXPECT_FALSE(inregion(regionprin.region, static_cast<std::int16_t>(r.right - r.left - 2),
+                          static_cast<std::int16_t>(r.bottom - r.top - 2)));
 }
