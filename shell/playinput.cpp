@@ -7,6 +7,8 @@
 #include "drawing/devices.h"
 #include "drawing/mousecursors.h"
 #include "platform/beep.h"
+#include "platform/window.h"
+#include "shell/gridshift.h"
 #include "shell/numberpicker.h"
 #include "shell/shellstate.h"
 #include "shell/undoredo.h"
@@ -49,6 +51,25 @@ void marquepoint(std::int16_t point) {
         hexadernier = point;
     }
     reaffigri();
+}
+
+bool dansfleche(std::int16_t k) {
+    const winrect &r = posifleche[k];
+    return mxup >= r.left && mxup <= r.right && myup >= r.top && myup <= r.bottom;
+}
+
+// The arrows offered under the release point; several may fire when their rectangles overlap.
+bool cliquefleches() {
+    bool fait = false;
+    const char offertes[4] = {flechokdroite, flechokgauche, flechokhaut, flechokbas};
+    const std::int16_t codes[4] = {3, 2, 4, 5};
+    for (std::int16_t k = 0; k < 4; ++k) {
+        if (offertes[k] && dansfleche(k)) {
+            decalagribouton(codes[k]);
+            fait = true;
+        }
+    }
+    return fait;
 }
 
 } // namespace
@@ -147,7 +168,7 @@ void gauchehaut(lparam point) {
     versdevice(mxup, myup, screenupx, screenupy);
     logicupx = logique(screenupx);
     logicupy = logique(screenupy);
-    if (mode != 4)
+    if (cliquefleches() || mode != 4)
         return;
     clagripage &page = grilleram[0];
     const std::int16_t cell = page.caseproche(screendownx, screendowny);
@@ -159,7 +180,10 @@ void gauchehaut(lparam point) {
         posevaleur();
     } else if (lattice > 0) {
         const int d = std::abs(screendownx - screenupx) + std::abs(screendowny - screenupy);
-        if (d <= 5)
+        if (d > 24)
+            decalagrisouris(static_cast<std::int16_t>(screenupx - screendownx),
+                            static_cast<std::int16_t>(screenupy - screendowny));
+        else if (d <= 5)
             marquepoint(lattice);
     } else {
         const std::int16_t n = boutriproche(static_cast<std::int16_t>(mxup), static_cast<std::int16_t>(myup));

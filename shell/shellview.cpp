@@ -3,6 +3,9 @@
 #include "drawing/gridview.h"
 #include "drawing/mousecursors.h"
 #include "shell/shellstate.h"
+#include "shell/windowlayout.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -16,6 +19,10 @@ etatvue vueshell() {
     vue.flechokgauche = flechokgauche != 0;
     vue.flechokhaut = flechokhaut != 0;
     vue.flechokbas = flechokbas != 0;
+    std::copy(grifledroite, grifledroite + 4, vue.grifledroite);
+    std::copy(griflegauche, griflegauche + 4, vue.griflegauche);
+    std::copy(griflehaut, griflehaut + 4, vue.griflehaut);
+    std::copy(griflebas, griflebas + 4, vue.griflebas);
     return vue;
 }
 

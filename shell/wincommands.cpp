@@ -10,6 +10,7 @@
 #include "shell/buttons.h"
 #include "shell/chronometre.h"
 #include "shell/grillecharger.h"
+#include "shell/gridshift.h"
 #include "shell/messages.h"
 #include "shell/playinput.h"
 #include "shell/rulesparking.h"
@@ -117,6 +118,12 @@ void quitteregles(winhandle window) {
 
 void wincommande(winhandle window, std::uint16_t ident) {
     switch (ident) {
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+        decalagribouton(static_cast<std::int16_t>(ident));
+        return;
     case 8:
     case 9:
         refaitaction(static_cast<std::int16_t>(ident - 8));

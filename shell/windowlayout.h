@@ -31,6 +31,13 @@ extern std::int16_t besoingribas;
 extern std::int16_t margauche;
 extern std::int16_t centregrillx;
 extern std::int16_t centregrilly;
+extern std::int16_t maxifenlarg;
+extern std::int16_t maxifenhaut;
+// The arrows' triangles, the last point equal to the first: right, left, up, down.
+extern dcpoint grifledroite[4];
+extern dcpoint griflegauche[4];
+extern dcpoint griflehaut[4];
+extern dcpoint griflebas[4];
 extern std::int16_t largecranpix;
 extern std::int16_t hautecranpix;
 

@@ -10,6 +10,7 @@
 #include "platform/windowobject.h"
 #include "shell/shellstate.h"
 #include "shell/buttons.h"
+#include "shell/gridshift.h"
 #include "shell/messages.h"
 #include "shell/numberpicker.h"
 #include "shell/playinput.h"
@@ -448,4 +449,38 @@ TEST_F(GameWindow, OutlineHoldsTheHexagonsTheColumnAndTheCaptionStripOnly) {
     const winrect r = getwinrect(hwndmainwin);
     EXPECT_FALSE(inregion(regionprin.region, static_cast<std::int16_t>(r.right - r.left - 2),
                           static_cast<std::int16_t>(r.bottom - r.top - 2)));
+}
+
+TEST_F(GameWindow, OnASmallScreenArrowsWalkTheGridAndTheirHelpComesOnce) {
+    const std::int16_t left = prinleft, top = printop;
+    flechaide = 1;
+    prinleft = static_cast<std::int16_t>(largecranpix - 150);
+    printop = static_cast<std::int16_t>(hautecranpix - 150);
+    commande(10);
+    commande(20);
+    paintnow(hwndmainwin);
+    EXPECT_GT(manquedroite, 0);
+    EXPECT_GT(manquebas, 0);
+    EXPECT_TRUE(flechokdroite && flechokbas);
+    EXPECT_FALSE(flechokgauche || flechokhaut);
+    ASSERT_EQ(messageboxhook().calls.size(), 1u) << "the arrow help";
+    const winrect r = posifleche[0];
+    const auto x = static_cast<std::int16_t>((r.left + r.right) / 2);
+    const auto y = static_cast<std::int16_t>((r.top + r.bottom) / 2);
+    const std::int16_t avant = fenecrout.centrex;
+    clic(msg_lbuttondown, msg_lbuttonup, x, y);
+    EXPECT_EQ(decalagrilladroite, -1.0f);
+    paintnow(hwndmainwin);
+    EXPECT_EQ(fenecrout.centrex, avant - grilleram[0].taillepix) << "one side left";
+    EXPECT_TRUE(flechokgauche);
+    EXPECT_EQ(messageboxhook().calls.size(), 1u) << "the help only once";
+    EXPECT_TRUE(inregion(regionprin.region, static_cast<std::int16_t>(x + regionprin.dx),
+                         static_cast<std::int16_t>(y + regionprin.dy)));
+    prinleft = left;
+    printop = top;
+    commande(10);
+    commande(20);
+    paintnow(hwndmainwin);
+    EXPECT_FALSE(flechokdroite || flechokgauche || flechokhaut || flechokbas);
+    EXPECT_EQ(decalagrilladroite, 0.0f);
 }
