@@ -6,8 +6,10 @@
 #include "drawing/clagripage.h"
 #include "drawing/devices.h"
 #include "drawing/mousecursors.h"
+#include "foundation/textfold.h"
 #include "platform/beep.h"
 #include "platform/window.h"
+#include "shell/buttons.h"
 #include "shell/gridshift.h"
 #include "shell/numberpicker.h"
 #include "shell/shellstate.h"
@@ -51,6 +53,18 @@ void marquepoint(std::int16_t point) {
         hexadernier = point;
     }
     reaffigri();
+}
+
+// The cell label shows the line and column of the cell under the mouse, updated only on change.
+void affichelicolo(std::int16_t cell) {
+    static gstring gruplico;
+    gstring texte;
+    if (cell > 0)
+        grilleram[0].ecricalignouv(texte, 1, cell, " ");
+    if (foldequal(texte.adr(), gruplico.adr()))
+        return;
+    gruplico = texte;
+    setwintext(hbtlicolo, texte.adr());
 }
 
 bool dansfleche(std::int16_t k) {
@@ -151,6 +165,7 @@ void sourisbouge(lparam point) {
     versdevice(mxdown, mydown, screenmovex, screenmovey);
     clagripage &page = grilleram[0];
     const std::int16_t cell = page.caseproche(screenmovex, screenmovey);
+    affichelicolo(cell);
     souronhexa = static_cast<char>(cell <= 0 && page.hexapartproche(screenmovex, screenmovey) > 0);
 }
 

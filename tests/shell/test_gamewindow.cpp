@@ -21,6 +21,7 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QLabel>
 #include <QTest>
 #include <QPixmap>
 
@@ -534,4 +535,18 @@ TEST_F(GameWindow, PlacingTheLastValueCongratulatesOnceWithRisingTones) {
     EXPECT_EQ(messageboxhook().calls.size(), 1u) << "once";
     page.retourafixe();
     boutondefaire.clear();
+}
+
+TEST_F(GameWindow, TheCellLabelShowsTheLineAndColumnUnderTheMouse) {
+    int x = 0, y = 0;
+    centrecase(1, x, y);
+    WindProc(hwndmainwin, msg_mousemove, 0, pointparam(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)));
+    gstring attendu;
+    grilleram[0].ecricalignouv(attendu, 1, 1, " ");
+    const auto *label = qobject_cast<QLabel *>(windowwidget(hbtlicolo));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text().toStdString(), attendu.adr());
+    EXPECT_EQ(attendu.adr()[0], 'L');
+    WindProc(hwndmainwin, msg_mousemove, 0, pointparam(2, 2));
+    EXPECT_TRUE(label->text().isEmpty());
 }
