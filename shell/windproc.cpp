@@ -46,9 +46,7 @@ void fermeture(winhandle window) {
 }
 
 void commande(winhandle window, wparam w) {
-    if (highword(w) != 0)
-        return;
-    if (boutonpermis()) {
+    if (highword(w) == 0 && boutonpermis()) {
         boutonbloquer();
         wincommande(window, lowword(w));
         boutonlaisser();
