@@ -2,6 +2,7 @@
 # End to end under a virtual display: pick 2 on the number picker, place it in an empty cell of
 # grid 1, undo it, and check the cell's pixels after each step. The positions are those of a first
 # start (no settings file): window at (60, 60), frame 6 and 32, cell size 40.
+# The tests run with the offscreen platform; the game needs the real one of the virtual display.
 set -u
 game="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null || {
@@ -10,7 +11,7 @@ folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 cat > "$folder/run.sh" <<SCRIPT
 cd "$folder"
-"$game" & pid=\$!
+QT_QPA_PLATFORM=xcb "$game" & pid=\$!
 xdotool search --sync --onlyvisible --name TIKO101 >/dev/null
 sleep 1
 magenta() { import -window root "$folder/shot.png"; convert "$folder/shot.png" -crop 17x17+235+196 txt:- | grep -ci "#FF00FF"; }
