@@ -7,6 +7,7 @@
 #include "shell/numberpicker.h"
 #include "shell/rulespages.h"
 #include "shell/shellstate.h"
+#include "shell/tooltip.h"
 
 winhandle hbtrosbif = nullptr;
 winhandle hbtgriun = nullptr;
@@ -33,8 +34,16 @@ namespace {
 
 winhandle fenetre = nullptr;
 
+// Every button registers its tooltip zone as it is created.
+winhandle creabouton(std::uint16_t ident, const char *caption, std::int16_t x, std::int16_t y, std::int16_t width,
+                     std::int16_t height, unsigned flags) {
+    montooltip.addboutcoo(static_cast<std::int16_t>(ident), x, static_cast<std::int16_t>(x + width), y,
+                          static_cast<std::int16_t>(y + height));
+    return createbutton(fenetre, ident, caption, x, y, width, height, flags);
+}
+
 winhandle bouton(std::uint16_t ident, const char *caption, std::int16_t x, std::int16_t width) {
-    return createbutton(fenetre, ident, caption, x, ysuibou, width, yhgtbou, ctl_visible);
+    return creabouton(ident, caption, x, ysuibou, width, yhgtbou, ctl_visible);
 }
 
 void ligne() {
@@ -107,9 +116,9 @@ void createwinboutons(winhandle window) {
     ysuibou = static_cast<std::int16_t>(ysuibou + 10);
     hboutquit = bouton(21, "X", static_cast<std::int16_t>(xboutaxe - 10), 20);
     ligne();
-    hboutregprec = createbutton(window, 24, "<", 30, 530, 30, 30, 0);
-    hboutregsui = createbutton(window, 25, ">", 730, 530, 30, 30, 0);
-    hboutfinregle = createbutton(window, 22, "R", 30, 490, 30, 30, 0);
+    hboutregprec = creabouton(24, "<", 30, 530, 30, 30, 0);
+    hboutregsui = creabouton(25, ">", 730, 530, 30, 30, 0);
+    hboutfinregle = creabouton(22, "R", 30, 490, 30, 30, 0);
 }
 
 void showwinboutons(bool show) {

@@ -21,6 +21,8 @@
 #include "shell/settingsfile.h"
 #include "shell/shellstate.h"
 #include "shell/shellview.h"
+#include "shell/tooltip.h"
+#include "shell/tooltiptexts.h"
 #include "storedtexts.h"
 #include "shell/windowlayout.h"
 #include "shell/windowplace.h"
@@ -112,6 +114,9 @@ bool demarrejeu(char copienom) {
         erreurfenetre("Window Registration Failed!");
         return false;
     }
+    if (!creawinklassetooltip())
+        return false;
+    montooltip.setdecalage(25, 0);
     taillegrifen();
     quicreafen = 2;
     const winhandle hwnd = createwin("DemoTIKO", goodname.adr(), style_framed, craleft, cratop, crawid, crahgt);
@@ -121,6 +126,7 @@ bool demarrejeu(char copienom) {
         return false;
     }
     enablewin(hwnd, true);
+    textipenvoi();
     creacursouris();
     mainwinshowornot();
     windecalagautres(hwnd);

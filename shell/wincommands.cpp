@@ -17,6 +17,7 @@
 #include "shell/rulespages.h"
 #include "shell/settingsfile.h"
 #include "shell/shellstate.h"
+#include "shell/tooltiptexts.h"
 #include "shell/undoredo.h"
 #include "shell/windowplace.h"
 
@@ -75,6 +76,7 @@ void pagesinfo() {
 
 void changelangue() {
     globish = static_cast<char>(1 - globish);
+    textipenvoi();
     chronometrer(0);
     winvalider(globish ? "English" : "Fran\xE7" "ais", box_iconinformation);
     chronometrer(1);
@@ -98,6 +100,7 @@ void ouvreregles(winhandle window) {
     reglepage = reglepadeb;
     setmode(5);
     flechokdroite = flechokgauche = flechokhaut = flechokbas = 0;
+    textipenvoi();
     showwinboutons(false);
     fenetraffiregle(window);
     reaffigri();
@@ -107,9 +110,11 @@ void quitteregles(winhandle window) {
     if (grillenjeu >= 1) {
         mgridraw = grillecharger(window, grillenjeu, "", 0) ? 1 : 0;
         reprendrejeu();
+        textipenvoi();
         showwinboutons(true);
     } else {
         reprendrejeu();
+        textipenvoi();
     }
     reaffigri();
 }

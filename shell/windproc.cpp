@@ -9,6 +9,7 @@
 #include "shell/messages.h"
 #include "shell/playinput.h"
 #include "shell/shellstate.h"
+#include "shell/tooltip.h"
 #include "shell/wincommands.h"
 #include "shell/windowplace.h"
 
@@ -77,6 +78,8 @@ bool traite(winhandle window, unsigned message, wparam w, lparam l, long &result
     case msg_setcursor:
         mxdown = pointx(l);
         mydown = pointy(l);
+        if (quellefen == 2)
+            montooltip.danszoclifen(window, static_cast<std::int16_t>(mxdown), static_cast<std::int16_t>(mydown));
         result = 1;
         return true;
     case msg_command:
@@ -90,6 +93,7 @@ bool traite(winhandle window, unsigned message, wparam w, lparam l, long &result
         sourisbouge(l);
         return true;
     case msg_lbuttondown:
+        montooltip.virefentooltip();
         gauchebas(l);
         result = 1;
         return true;
