@@ -9,6 +9,7 @@
 #include "shell/messages.h"
 #include "shell/settingsfile.h"
 #include "shell/shellstate.h"
+#include "shell/startupwindow.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ bool grillecharger(winhandle, std::int16_t n, const char *definition, char ask) 
     }
     if (result) {
         setmode(4);
+        montrefendem();
         killfenetrefond();
         grilleload(grilleram[0], grille.adr());
         grillenjeu = n;

@@ -18,6 +18,7 @@
 #include "shell/messages.h"
 #include "shell/numberpicker.h"
 #include "shell/shellstate.h"
+#include "shell/startupwindow.h"
 #include "storedtexts.h"
 #include "shell/windowlayout.h"
 #include "shell/windowplace.h"
@@ -130,6 +131,7 @@ void wpaintfenetre(winhandle window) {
     preparepage(page);
     if (messaboucle) {
         peinscouches(window, context, page);
+        fenetredem.fixafficentremain(false);
         showwin(window, true);
     }
     boutaffiches();

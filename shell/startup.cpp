@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "drawing/colourshades.h"
 #include "drawing/drawingobjects.h"
 #include "drawing/gamecolours.h"
 #include "drawing/gridview.h"
@@ -21,6 +22,7 @@
 #include "shell/settingsfile.h"
 #include "shell/shellstate.h"
 #include "shell/shellview.h"
+#include "shell/startupwindow.h"
 #include "shell/tooltip.h"
 #include "shell/tooltiptexts.h"
 #include "storedtexts.h"
@@ -103,6 +105,8 @@ bool demarrejeu(char copienom) {
     goodname.cat(vi(demonumero).adr());
     debutstandard(goodname.adr());
     globinitticalcul();
+    fenetredem.fixetaille(demarrafenlarge, demarrafenhaut, clair(rgb(0, 0, 255)));
+    fenetredem.creafendem();
     controlenomexe(goodname.adr(), copienom);
     fidemopara.set(goodname.adr(), ".TXT");
     installevueshell();
@@ -110,6 +114,7 @@ bool demarrejeu(char copienom) {
     nomgrinit();
     nombractu = 1;
     getparamuser();
+    montrefendem();
     if (!registerwinclass("DemoTIKO", WindProc, colour_buttonface)) {
         erreurfenetre("Window Registration Failed!");
         return false;
@@ -121,6 +126,7 @@ bool demarrejeu(char copienom) {
     quicreafen = 2;
     const winhandle hwnd = createwin("DemoTIKO", goodname.adr(), style_framed, craleft, cratop, crawid, crahgt);
     hwndmainwin = hwnd;
+    fenetredem.sethwndprin(hwnd);
     if (hwnd == nullptr) {
         erreurfenetre("Window Creation Failed!");
         return false;
