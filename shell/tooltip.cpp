@@ -96,10 +96,14 @@ void clawktooltip::tooltipaffichecr(std::int16_t x, std::int16_t y) {
     popy = static_cast<std::int16_t>(y + decaly);
     if (identactu == 0)
         return;
-    if (textes.getparam(texteactu, vi(identactu).adr()) == 0) {
+    const std::int16_t ligne = textes.xipara(vi(identactu).adr());
+    if (ligne == 0) {
         identactu = 0;
         return;
     }
+    // Read untrimmed: the blanks around the text make the margin the width below takes off.
+    gstring nom;
+    textes.getdeux(nom, texteactu, ligne);
     // A text narrower than the trimmed margin still gets a control of no width, never a negative one.
     textwidth = static_cast<std::int16_t>(std::max(0, guitextwidth(texteactu.adr()) - 10));
     popwidth = static_cast<std::int16_t>(textwidth + 2);

@@ -66,6 +66,7 @@ TEST_F(Tooltips, HoveringAButtonShowsItsTextBesideTheMouseAndLeavingHidesIt) {
     survole(50, 185);
     ASSERT_TRUE(montre());
     EXPECT_EQ(texte(), "R\u00e8gle du jeu");
+    EXPECT_EQ(montooltip.texteactu.adr(), std::string("  R\xE8gle du jeu  "));
     std::int16_t sx = 50, sy = 185;
     clienttoscreen(hwndmainwin, sx, sy);
     EXPECT_EQ(getwinrect(montooltip.popup).left, sx + 25);
