@@ -14,6 +14,7 @@
 #include "shell/messages.h"
 #include "shell/numberpicker.h"
 #include "shell/playinput.h"
+#include "shell/rulespages.h"
 #include "shell/startup.h"
 #include "shell/windowlayout.h"
 #include "shell/windproc.h"
@@ -377,6 +378,27 @@ TEST_F(GameWindow, RulesPagesRoundTripGivesBackValuesAndHistory) {
     EXPECT_EQ(boutondefaire.niveau, niveau);
     commande(8);
     EXPECT_EQ(grilleram[0].getcaseval(cell), 0) << "the history came back with the grid";
+}
+
+// The book opens at page 1 without "<", turns to page 9 where ">" goes, and back; "R" always shows.
+TEST_F(GameWindow, RulesPagesTurnFromOneToNineAndBackWithTheirButtons) {
+    const auto turn = [this](std::uint16_t command, std::int16_t expected) {
+        commande(command);
+        paintnow(hwndmainwin);
+        EXPECT_EQ(reglepage, expected);
+        EXPECT_EQ(iswinvisible(hboutregprec), expected > 1) << "page " << expected;
+        EXPECT_EQ(iswinvisible(hboutregsui), expected < 9) << "page " << expected;
+        EXPECT_TRUE(iswinvisible(hboutfinregle)) << "page " << expected;
+    };
+    turn(23, 1);
+    for (std::int16_t page = 2; page <= 9; ++page)
+        turn(25, page);
+    turn(25, 9);
+    for (std::int16_t page = 8; page >= 1; --page)
+        turn(24, page);
+    turn(24, 1);
+    commande(22);
+    EXPECT_EQ(mode, 4);
 }
 
 // Thousands of random clicks over the buttons, the picker, the grid and around it, with boxes
