@@ -55,8 +55,8 @@ void peinscolonne(dchandle context) {
     fenecrout.setcreabrosse(rgb(0, 255, 255));
     rectangle(context, static_cast<std::int16_t>(xprembou - 10), 0, static_cast<std::int16_t>(xprembou + 40),
               static_cast<std::int16_t>(ysuibou + 10));
-    mapolice.useon(context);
     mapolice.create(16, 5, 0, 0, 600, "Arial");
+    mapolice.useon(context);
     mapolice.colornoback(bleu);
     mapolice.setcentrage(1);
     gstring texte;
@@ -71,6 +71,7 @@ void peinscolonne(dchandle context) {
     texte.set("Niv.", niveau.adr());
     mapolice.print(xboutaxe, gr6y, texte.adr());
     mapolice.create(24, 8, 0, 0, 600, "Arial");
+    mapolice.useon(context);
     mapolice.colornoback(bleu);
     mapolice.setcentrage(1);
     mapolice.print(xboutaxe, bt3y, vi(nombractu).adr());

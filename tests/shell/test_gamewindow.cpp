@@ -9,6 +9,7 @@
 #include "platform/window.h"
 #include "platform/windowobject.h"
 #include "shell/shellstate.h"
+#include "shell/buttoncolumn.h"
 #include "shell/buttons.h"
 #include "shell/gridshift.h"
 #include "shell/messages.h"
@@ -571,4 +572,28 @@ TEST_F(GameWindow, TheCellLabelShowsTheLineAndColumnUnderTheMouse) {
     EXPECT_EQ(attendu.adr()[0], 'L');
     WindProc(hwndmainwin, msg_mousemove, 0, pointparam(2, 2));
     EXPECT_TRUE(label->text().isEmpty());
+}
+
+namespace {
+
+// The bounding box of the pure blue pixels in a part of the client area.
+QRect bleus(const QImage &image, const QRect &zone) {
+    QRect box;
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        for (int x = zone.left(); x <= zone.right(); ++x)
+            if (pixel(image, x, y) == rgb(0, 0, 255))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+TEST_F(GameWindow, ColumnTextsAreDrawnInTheNarrowFont) {
+    nombreclic(1);
+    paintnow(hwndmainwin);
+    const QImage image = peinture();
+    const QRect version = bleus(image, QRect(xboutaxe - 25, versy, 50, 20 - versy));
+    ASSERT_FALSE(version.isEmpty());
+    EXPECT_LE(version.width(), 26) << "five pixels a character";
+    EXPECT_FALSE(bleus(image, QRect(xboutaxe - 20, bt3y, 40, 10)).isEmpty()) << "the selected number";
 }
