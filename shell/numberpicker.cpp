@@ -72,8 +72,8 @@ void dessinboutri(dchandle context) {
                                      boutrisommets[3 * i]};
         polygon(context, triangle, 4);
     }
-    mapolice.useon(context);
     mapolice.create(16, 5, 0, 0, 600, "Arial");
+    mapolice.useon(context);
     mapolice.setcentrage(1);
     for (std::int16_t i = 0; i < 6; ++i) {
         const std::int16_t n = valeurboutri(i);

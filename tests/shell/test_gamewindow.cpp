@@ -576,24 +576,28 @@ TEST_F(GameWindow, TheCellLabelShowsTheLineAndColumnUnderTheMouse) {
 
 namespace {
 
-// The bounding box of the pure blue pixels in a part of the client area.
-QRect bleus(const QImage &image, const QRect &zone) {
+// The bounding box of the pixels of one colour in a part of the client area.
+QRect encadre(const QImage &image, const QRect &zone, colour couleur) {
     QRect box;
     for (int y = zone.top(); y <= zone.bottom(); ++y)
         for (int x = zone.left(); x <= zone.right(); ++x)
-            if (pixel(image, x, y) == rgb(0, 0, 255))
+            if (pixel(image, x, y) == couleur)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
 
 } // namespace
 
-TEST_F(GameWindow, ColumnTextsAreDrawnInTheNarrowFont) {
-    nombreclic(1);
+TEST_F(GameWindow, ColumnTextsAndPickerDigitsAreDrawnInTheNarrowFont) {
+    constexpr colour bleu = rgb(0, 0, 255);
+    nombreclic(4);
     paintnow(hwndmainwin);
     const QImage image = peinture();
-    const QRect version = bleus(image, QRect(xboutaxe - 25, versy, 50, 20 - versy));
+    const QRect version = encadre(image, QRect(xboutaxe - 25, versy, 50, 20 - versy), bleu);
     ASSERT_FALSE(version.isEmpty());
     EXPECT_LE(version.width(), 26) << "five pixels a character";
-    EXPECT_FALSE(bleus(image, QRect(xboutaxe - 20, bt3y, 40, 10)).isEmpty()) << "the selected number";
+    EXPECT_FALSE(encadre(image, QRect(xboutaxe - 20, bt3y, 40, 10), bleu).isEmpty()) << "the selected number";
+    const QRect quatre = encadre(image, QRect(xboutaxe - 30, boutritop, 60, 60), rgb(255, 0, 255));
+    ASSERT_FALSE(quatre.isEmpty());
+    EXPECT_LE(quatre.width(), 6) << "the picker's 4";
 }
