@@ -278,13 +278,19 @@ bool stretchblt(dchandle dest, std::int16_t x, std::int16_t y, std::int16_t w, s
         return false;
     const QRectF target(x + double(part.x() - sx) * w / sw, y + double(part.y() - sy) * h / sh,
                         double(part.width()) * w / sw, double(part.height()) * h / sh);
-    // A copy of the block, so that a context may copy onto itself.
-    const QImage block = source->image->copy(part);
-    dcpainter p(findcontext(dest));
+    const drawcontext *cible = findcontext(dest);
+    dcpainter p(cible);
     if (!p.active())
         return false;
     p.painter.setCompositionMode(QPainter::CompositionMode_Source);
-    p.painter.drawImage(target, block);
+    // A context copying onto itself copies from a snapshot of the block.
+    const bool same = cible->surface() == source->image.get();
+    if (same)
+        p.painter.drawImage(target, source->image->copy(part));
+    else if (w == sw && h == sh)
+        p.painter.drawImage(target.topLeft().toPoint(), *source->image, part);
+    else
+        p.painter.drawImage(target, *source->image, QRectF(part));
     return true;
 }
 
