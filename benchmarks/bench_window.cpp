@@ -1,0 +1,108 @@
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <QTest>
+#include <unistd.h>
+
+#include "drawing/clagripage.h"
+#include "drawing/devices.h"
+#include "platform/messagebox.h"
+#include "platform/window.h"
+#include "platform/windowobject.h"
+#include "shell/playinput.h"
+#include "shell/shellstate.h"
+#include "shell/startup.h"
+#include "shell/windproc.h"
+#include "tests/platform/offscreenapp.h"
+
+// The game window headless, driven through WindProc as the platform's events would drive it.
+namespace {
+
+// Start-up to the first painted window, measured once: the window can be made only once per
+// process. In an empty folder, so no settings file is read and nothing is left behind.
+double demarrage() {
+    static double seconds = -1;
+    if (seconds >= 0)
+        return seconds;
+    const auto folder = std::filesystem::temp_directory_path() / ("tikobench" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    if (chdir(folder.c_str()) != 0)
+        std::abort();
+    startoffscreen();
+    messageboxhook().answer = [](const boxcall &) { return short{answer_yes}; };
+    const auto start = std::chrono::steady_clock::now();
+    if (!demarrejeu(0) || !QTest::qWaitForWindowExposed(windowwidget(hwndmainwin)))
+        std::abort();
+    paintnow(hwndmainwin);
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return seconds;
+}
+
+void clic(std::int16_t x, std::int16_t y) {
+    WindProc(hwndmainwin, msg_lbuttondown, 0, pointparam(x, y));
+    WindProc(hwndmainwin, msg_lbuttonup, 0, pointparam(x, y));
+}
+
+// An empty cell of the grid in play and a number it allows.
+std::int16_t casevide(std::int16_t &allowed) {
+    clagripage &page = grilleram[0];
+    page.ajustepossicase();
+    for (std::int16_t c = 1; c <= page.nbcases; ++c) {
+        if (page.getcaseval(c) != 0)
+            continue;
+        for (std::int16_t v = 1; v <= 6; ++v)
+            if (page.isautorisee(c, v)) {
+                allowed = v;
+                return c;
+            }
+    }
+    return 0;
+}
+
+void BM_StartUpToFirstPaint(benchmark::State &state) {
+    for (auto _ : state)
+        state.SetIterationTime(demarrage());
+}
+BENCHMARK(BM_StartUpToFirstPaint)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A click placing a number in an empty cell, and the paint that shows it; the value is taken
+// back between iterations.
+void BM_ClickToPainted(benchmark::State &state) {
+    demarrage();
+    std::int16_t allowed = 0;
+    const std::int16_t cell = casevide(allowed);
+    if (cell == 0) {
+        state.SkipWithError("no empty cell");
+        return;
+    }
+    nombreclic(allowed);
+    const std::int16_t x = static_cast<std::int16_t>(fenecrout.centrex + grilleram[0].getcacentrix(cell));
+    const std::int16_t y = static_cast<std::int16_t>(fenecrout.centrey - grilleram[0].getcacentry(cell));
+    for (auto _ : state) {
+        clic(x, y);
+        paintnow(hwndmainwin);
+        state.PauseTiming();
+        WindProc(hwndmainwin, msg_command, commandparam(8, 0), 0);
+        paintnow(hwndmainwin);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ClickToPainted)->Unit(benchmark::kMillisecond);
+
+// A grid button: the grid loaded, its layers rebuilt and the window painted; grids 1 to 5 in turn.
+void BM_GridButtonToPainted(benchmark::State &state) {
+    demarrage();
+    constexpr std::uint16_t boutons[] = {33, 30, 32, 31, 29};
+    int i = 0;
+    for (auto _ : state) {
+        WindProc(hwndmainwin, msg_command, commandparam(boutons[i++ % 5], 0), 0);
+        paintnow(hwndmainwin);
+    }
+}
+BENCHMARK(BM_GridButtonToPainted)->Unit(benchmark::kMillisecond);
+
+} // namespace
