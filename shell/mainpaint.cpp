@@ -101,6 +101,16 @@ void messagesapres() {
 
 } // namespace
 
+void wpaintgrillajouer() {
+    boutaffiches();
+}
+
+void wpaintpagederegle() {
+    boutaffiches();
+    pagereglaffi(reglepage);
+    grivide = 0;
+}
+
 void getalldevice(dchandle context) {
     if (devoutok)
         return;
@@ -135,9 +145,10 @@ void wpaintfenetre(winhandle window) {
         fenetredem.fixafficentremain(false);
         showwin(window, true);
     }
-    boutaffiches();
     if (mode == 5)
         wpaintpagederegle();
+    else
+        wpaintgrillajouer();
     if (mode == 4)
         peinscolonne(context);
     showwin(window, true);

@@ -4,6 +4,10 @@
 
 // Sets up the screen and window devices from the first paint context after the window's creation.
 void getalldevice(dchandle context);
+// The buttons brought up to date for the grid in play.
+void wpaintgrillajouer();
+// The paint of the main window while the rules pages are shown: the buttons, then the page.
+void wpaintpagederegle();
 // The main window's paint message: the grid through the off-screen layers, then the button
 // column's texts, then the messages that wait for a paint.
 void wpaintfenetre(winhandle window);

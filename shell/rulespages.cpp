@@ -115,11 +115,6 @@ void pageregledef(std::int16_t page) {
     }
 }
 
-void wpaintpagederegle() {
-    pagereglaffi(reglepage);
-    grivide = 0;
-}
-
 void pagereglepreced() {
     reglepage =
         static_cast<std::int16_t>(std::max(reglepadeb, std::min<std::int16_t>(reglepafin, reglepage - 1)));

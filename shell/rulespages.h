@@ -25,8 +25,6 @@ extern char grivide;
 void pagereglaffi(std::int16_t page);
 // The page's overlay in the current language; reglepafin becomes the last page.
 void pageregledef(std::int16_t page);
-// The paint of the main window while the rules pages are shown.
-void wpaintpagederegle();
 // The "<" and ">" buttons of the rules pages: one page back or on, within the first and last pages.
 void pagereglepreced();
 void pagereglesuivante();
