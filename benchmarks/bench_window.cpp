@@ -2,49 +2,26 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 
-#include <QTest>
-#include <unistd.h>
-
-#include "drawing/clagripage.h"
-#include "drawing/devices.h"
 #include "platform/messagebox.h"
-#include "platform/window.h"
-#include "platform/windowobject.h"
 #include "shell/playinput.h"
-#include "shell/shellstate.h"
-#include "shell/startup.h"
-#include "shell/windproc.h"
-#include "tests/platform/offscreenapp.h"
+#include "tests/shell/gamedriver.h"
 
-// The game window headless, driven through WindProc as the platform's events would drive it.
 namespace {
 
-// Start-up to the first painted window, measured once: the window can be made only once per
-// process. In an empty folder, so no settings file is read and nothing is left behind.
+// Start-up (the platform, the window, the grid) to the first painted window, measured once: the
+// window can be made only once per process. In an empty folder, so no settings file is read.
 double demarrage() {
     static double seconds = -1;
     if (seconds >= 0)
         return seconds;
-    const auto folder = std::filesystem::temp_directory_path() / ("tikobench" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    if (chdir(folder.c_str()) != 0)
-        std::abort();
-    startoffscreen();
     messageboxhook().answer = [](const boxcall &) { return short{answer_yes}; };
     const auto start = std::chrono::steady_clock::now();
-    if (!demarrejeu(0) || !QTest::qWaitForWindowExposed(windowwidget(hwndmainwin)))
+    if (!demarrejeuvide("tikobench") || !fenetreexposee())
         std::abort();
     paintnow(hwndmainwin);
     seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return seconds;
-}
-
-void clic(std::int16_t x, std::int16_t y) {
-    WindProc(hwndmainwin, msg_lbuttondown, 0, pointparam(x, y));
-    WindProc(hwndmainwin, msg_lbuttonup, 0, pointparam(x, y));
 }
 
 // An empty cell of the grid in play and a number it allows.
@@ -80,13 +57,11 @@ void BM_ClickToPainted(benchmark::State &state) {
         return;
     }
     nombreclic(allowed);
-    const std::int16_t x = static_cast<std::int16_t>(fenecrout.centrex + grilleram[0].getcacentrix(cell));
-    const std::int16_t y = static_cast<std::int16_t>(fenecrout.centrey - grilleram[0].getcacentry(cell));
     for (auto _ : state) {
-        clic(x, y);
+        cliccase(cell);
         paintnow(hwndmainwin);
         state.PauseTiming();
-        WindProc(hwndmainwin, msg_command, commandparam(8, 0), 0);
+        commande(8);
         paintnow(hwndmainwin);
         state.ResumeTiming();
     }
@@ -99,7 +74,7 @@ void BM_GridButtonToPainted(benchmark::State &state) {
     constexpr std::uint16_t boutons[] = {33, 30, 32, 31, 29};
     int i = 0;
     for (auto _ : state) {
-        WindProc(hwndmainwin, msg_command, commandparam(boutons[i++ % 5], 0), 0);
+        commande(boutons[i++ % 5]);
         paintnow(hwndmainwin);
     }
 }

@@ -19,7 +19,7 @@
 #include "shell/startup.h"
 #include "shell/windowlayout.h"
 #include "shell/windproc.h"
-#include "tests/platform/offscreenapp.h"
+#include "tests/shell/gamedriver.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -41,34 +41,9 @@ constexpr colour cyan = rgb(0, 255, 255);
 void startgame() {
     if (hwndmainwin != nullptr)
         return;
-    const auto folder = std::filesystem::temp_directory_path() / ("tikogame" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    ASSERT_EQ(chdir(folder.c_str()), 0);
-    startoffscreen();
-    ASSERT_TRUE(demarrejeu(0));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(windowwidget(hwndmainwin)));
+    ASSERT_TRUE(demarrejeuvide("tikogame"));
+    ASSERT_TRUE(fenetreexposee());
     QCoreApplication::processEvents();
-}
-
-// The window's client area as its paint draws it.
-QImage peinture() {
-    return clientwidget(hwndmainwin)->grab().toImage();
-}
-
-colour pixel(const QImage &image, int x, int y) {
-    const QRgb p = image.pixel(x, y);
-    return rgb(static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
-               static_cast<std::uint8_t>(qBlue(p)));
-}
-
-// Where a cell's centre is in the client area.
-void centrecase(std::int16_t cell, int &x, int &y) {
-    x = fenecrout.centrex + grilleram[0].getcacentrix(cell);
-    y = fenecrout.centrey - grilleram[0].getcacentry(cell);
-}
-
-long commande(std::uint16_t ident) {
-    return WindProc(hwndmainwin, msg_command, commandparam(ident, 0), 0);
 }
 
 class GameWindow : public ::testing::Test {
@@ -200,18 +175,6 @@ TEST(ControleNomExe, DeletesOnlyAnEarlierCopyOfThisProgram) {
 }
 
 namespace {
-
-void clic(unsigned down, unsigned up, int x, int y) {
-    const lparam point = pointparam(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y));
-    WindProc(hwndmainwin, down, 0, point);
-    WindProc(hwndmainwin, up, 0, point);
-}
-
-void cliccase(std::int16_t cell) {
-    int x = 0, y = 0;
-    centrecase(cell, x, y);
-    clic(msg_lbuttondown, msg_lbuttonup, x, y);
-}
 
 // Whether a magenta (played) digit is painted near the cell's centre.
 bool chiffrejoue(std::int16_t cell) {

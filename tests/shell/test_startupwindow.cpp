@@ -7,7 +7,7 @@
 #include "shell/shellstate.h"
 #include "shell/startup.h"
 #include "shell/startupwindow.h"
-#include "tests/platform/offscreenapp.h"
+#include "tests/shell/gamedriver.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -26,11 +26,7 @@ namespace {
 class StartupWindow : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        const auto folder = std::filesystem::temp_directory_path() / ("tikodemfen" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder);
-        ASSERT_EQ(chdir(folder.c_str()), 0);
-        startoffscreen();
-        ASSERT_TRUE(demarrejeu(0));
+        ASSERT_TRUE(demarrejeuvide("tikodemfen"));
     }
 };
 
@@ -42,7 +38,7 @@ TEST_F(StartupWindow, ShownAtStartHiddenByPaintShownAgainByEachGridLoad) {
     const winrect taille = getwinrect(fenetredem.fenetre);
     EXPECT_EQ(taille.right - taille.left, demarrafenlarge);
     EXPECT_EQ(taille.bottom - taille.top, demarrafenhaut);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(windowwidget(hwndmainwin)));
+    ASSERT_TRUE(fenetreexposee());
 
     paintnow(hwndmainwin);
     EXPECT_FALSE(iswinvisible(fenetredem.fenetre)) << "after the first paint";

@@ -8,7 +8,7 @@
 #include "shell/startup.h"
 #include "shell/tooltip.h"
 #include "shell/windproc.h"
-#include "tests/platform/offscreenapp.h"
+#include "tests/shell/gamedriver.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -24,12 +24,8 @@ namespace {
 class Tooltips : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        const auto folder = std::filesystem::temp_directory_path() / ("tikotip" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder);
-        ASSERT_EQ(chdir(folder.c_str()), 0);
-        startoffscreen();
-        ASSERT_TRUE(demarrejeu(0));
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(windowwidget(hwndmainwin)));
+        ASSERT_TRUE(demarrejeuvide("tikotip"));
+        ASSERT_TRUE(fenetreexposee());
         QCoreApplication::processEvents();
     }
     void SetUp() override {
@@ -47,7 +43,6 @@ class Tooltips : public ::testing::Test {
         const auto *label = qobject_cast<QLabel *>(windowwidget(montooltip.textcontrol));
         return label == nullptr ? std::string() : label->text().trimmed().toStdString();
     }
-    static void commande(std::uint16_t ident) { WindProc(hwndmainwin, msg_command, commandparam(ident, 0), 0); }
 };
 
 // A point of the picker over which boutriproche answers n.
