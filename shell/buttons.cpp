@@ -34,16 +34,17 @@ namespace {
 
 winhandle fenetre = nullptr;
 
-// Every button registers its tooltip zone as it is created.
+// Every button registers its tooltip zone; the controls start hidden until the column is shown.
 winhandle creabouton(std::uint16_t ident, const char *caption, std::int16_t x, std::int16_t y, std::int16_t width,
-                     std::int16_t height, unsigned flags) {
+                     std::int16_t height) {
+    const winhandle bouton = createbutton(fenetre, ident, caption, x, y, width, height, 0);
     montooltip.addboutcoo(static_cast<std::int16_t>(ident), x, static_cast<std::int16_t>(x + width), y,
-                          static_cast<std::int16_t>(y + height));
-    return createbutton(fenetre, ident, caption, x, y, width, height, flags);
+                          static_cast<std::int16_t>(y + height), bouton);
+    return bouton;
 }
 
 winhandle bouton(std::uint16_t ident, const char *caption, std::int16_t x, std::int16_t width) {
-    return creabouton(ident, caption, x, ysuibou, width, yhgtbou, ctl_visible);
+    return creabouton(ident, caption, x, ysuibou, width, yhgtbou);
 }
 
 void ligne() {
@@ -58,12 +59,12 @@ winhandle *const controlesjeu[] = {&hbtrosbif, &hbtgriun,   &hbtgrideux, &hbtgri
 
 } // namespace
 
-void createwinboutons(winhandle window) {
+void createwinboutons(winhandle window, bool show) {
     if (!bonpourcreaboutons || hboutquit != nullptr)
         return;
     fenetre = window;
     xboutaxe = 55;
-    ysuibou = 20;
+    ysuibou = ytopbou;
     versy = static_cast<std::int16_t>(ysuibou - 10);
     hbtrosbif = bouton(35, "FR/EN", static_cast<std::int16_t>(xboutaxe - 25), 50);
     ligne();
@@ -80,8 +81,9 @@ void createwinboutons(winhandle window) {
     }
     gr6y = static_cast<std::int16_t>(ysuibou + 10);
     ysuibou = static_cast<std::int16_t>(ysuibou + 20);
-    hboutpetit = bouton(20, "-", static_cast<std::int16_t>(xboutaxe - 15), 15);
-    hboutgros = bouton(10, "+", xboutaxe, 15);
+    tabou = 15;
+    hboutpetit = bouton(20, "-", static_cast<std::int16_t>(xboutaxe - 15), tabou);
+    hboutgros = bouton(10, "+", xboutaxe, tabou);
     ligne();
     hboutregle = bouton(23, "?", static_cast<std::int16_t>(xboutaxe - 10), 20);
     ligne();
@@ -90,7 +92,7 @@ void createwinboutons(winhandle window) {
     ysuibou = static_cast<std::int16_t>(ysuibou + 5);
     hbtlicolo = createstatic(window, 27, "", static_cast<std::int16_t>(xboutaxe - 25),
                              static_cast<std::int16_t>(ysuibou + 5), 50, static_cast<std::int16_t>(yhgtbou - 5),
-                             ctl_visible | ctl_centred);
+                             ctl_centred);
     setguifont(hbtlicolo);
     ysuibou = static_cast<std::int16_t>(ysuibou + yhgtbou + 5);
     hbtdefaire = bouton(8, "<", static_cast<std::int16_t>(xboutaxe - 15), 15);
@@ -116,14 +118,20 @@ void createwinboutons(winhandle window) {
     ysuibou = static_cast<std::int16_t>(ysuibou + 10);
     hboutquit = bouton(21, "X", static_cast<std::int16_t>(xboutaxe - 10), 20);
     ligne();
-    hboutregprec = creabouton(24, "<", 30, 530, 30, 30, 0);
-    hboutregsui = creabouton(25, ">", 730, 530, 30, 30, 0);
-    hboutfinregle = creabouton(22, "R", 30, 490, 30, 30, 0);
+    hboutregprec = creabouton(24, "<", 30, 530, 30, 30);
+    hboutregsui = creabouton(25, ">", 730, 530, 30, 30);
+    hboutfinregle = creabouton(22, "R", 30, 490, 30, 30);
+    if (prinafficher) {
+        showwinboutons(show);
+        boutaffiches();
+    }
 }
 
 void showwinboutons(bool show) {
     for (winhandle *control : controlesjeu)
         showwin(*control, show);
+    for (winhandle control : {hboutregprec, hboutregsui, hboutfinregle})
+        showwin(control, false);
 }
 
 void boutaffiches() {

@@ -23,9 +23,10 @@ extern winhandle hboutregprec;
 extern winhandle hboutregsui;
 extern winhandle hboutfinregle;
 
-// Creates every control once bonpourcreaboutons is set, laying the column out from its top.
-void createwinboutons(winhandle window);
-// Shows or hides the play controls.
+// Creates every control once bonpourcreaboutons is set, laying the column out from its top; once
+// the window may be shown, shows the play controls (or not) and sets their state.
+void createwinboutons(winhandle window, bool show = true);
+// Shows or hides the play controls; the rules pages' buttons are always hidden.
 void showwinboutons(bool show);
 // Enables the controls for the mode, the cell size, the history and the rules page.
 void boutaffiches();

@@ -52,10 +52,10 @@ void clawktooltip::cleartextips() {
 }
 
 void clawktooltip::addboutcoo(std::int16_t ident, std::int16_t x1, std::int16_t x2, std::int16_t y1,
-                              std::int16_t y2) {
+                              std::int16_t y2, winhandle controle) {
     if (zones.size() == zones.capacity())
         zones.reserve(zones.size() + 10);
-    zones.push_back(zonetip{ident, x1, x2, y1, y2});
+    zones.push_back(zonetip{ident, x1, x2, y1, y2, controle});
 }
 
 void clawktooltip::virefentooltip() {
@@ -69,7 +69,9 @@ void clawktooltip::danszoclifen(winhandle window, std::int16_t x, std::int16_t y
     std::int16_t e = 0;
     for (const zonetip &z : zones) {
         if (z.x1 <= x && x <= z.x2 && z.y1 <= y && y <= z.y2) {
-            e = z.ident;
+            // A hidden button, such as the first rules page's "<", keeps its text to itself.
+            if (z.controle == nullptr || iswinvisible(z.controle))
+                e = z.ident;
             break;
         }
     }

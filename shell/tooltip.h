@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-// A registered rectangle of the client area and the identifier of its tooltip text.
+// A registered rectangle of the client area and the identifier of its tooltip text; the control
+// drawn there, when known, must be visible for its text to show.
 class zonetip {
 public:
     std::int16_t ident;
@@ -14,6 +15,7 @@ public:
     std::int16_t x2;
     std::int16_t y1;
     std::int16_t y2;
+    winhandle controle;
 };
 
 // The program's own tooltip: a borderless popup showing a one-line text while the mouse rests
@@ -39,7 +41,8 @@ public:
     void setdecalage(std::int16_t dx, std::int16_t dy);
     void settextip(std::int16_t ident, const char *text);
     void cleartextips();
-    void addboutcoo(std::int16_t ident, std::int16_t x1, std::int16_t x2, std::int16_t y1, std::int16_t y2);
+    void addboutcoo(std::int16_t ident, std::int16_t x1, std::int16_t x2, std::int16_t y1, std::int16_t y2,
+                    winhandle controle = nullptr);
     void virefentooltip();
     void danszoclifen(winhandle window, std::int16_t x, std::int16_t y);
     void tooltipaffiloc(winhandle window, std::int16_t x, std::int16_t y);

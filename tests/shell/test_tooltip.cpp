@@ -3,7 +3,9 @@
 #include "platform/messagebox.h"
 #include "platform/window.h"
 #include "platform/windowobject.h"
+#include "shell/buttons.h"
 #include "shell/numberpicker.h"
+#include "shell/rulespages.h"
 #include "shell/shellstate.h"
 #include "shell/startup.h"
 #include "shell/tooltip.h"
@@ -37,6 +39,10 @@ class Tooltips : public ::testing::Test {
     // The mouse over client point (x, y), as the platform reports it.
     static void survole(std::int16_t x, std::int16_t y) {
         WindProc(hwndmainwin, msg_setcursor, reinterpret_cast<wparam>(hwndmainwin), pointparam(x, y));
+    }
+    static void peint() {
+        paintnow(hwndmainwin);
+        QCoreApplication::processEvents();
     }
     static bool montre() { return montooltip.popup != nullptr && iswinvisible(montooltip.popup); }
     static std::string texte() {
@@ -117,6 +123,7 @@ TEST_F(Tooltips, RulesPagesShowOnlyTheirOwnButtonsTexts) {
     commande(23);
     ASSERT_EQ(mode, 5);
     EXPECT_FALSE(montre());
+    peint();
     survole(5, 5);
     survole(47, 165);
     EXPECT_FALSE(montre());
@@ -129,4 +136,21 @@ TEST_F(Tooltips, RulesPagesShowOnlyTheirOwnButtonsTexts) {
     survole(5, 5);
     survole(47, 165);
     EXPECT_EQ(texte(), "Diminuer");
+}
+
+TEST_F(Tooltips, AHiddenRulesPageButtonShowsNoText) {
+    commande(23);
+    ASSERT_EQ(reglepage, reglepadeb);
+    peint();
+    ASSERT_FALSE(iswinvisible(hboutregprec));
+    survole(45, 545);
+    EXPECT_FALSE(montre());
+    commande(25);
+    peint();
+    survole(5, 5);
+    survole(45, 545);
+    ASSERT_TRUE(montre());
+    EXPECT_EQ(texte(), "Page pr\u00e9c\u00e9dente");
+    commande(22);
+    ASSERT_EQ(mode, 4);
 }
