@@ -4,7 +4,8 @@
 #include "shell/shellstate.h"
 
 void garerjeu() {
-    if (grillenjeu <= 0)
+    // Already parked: parking again would replace the history with the empty one in use.
+    if (grillenjeu <= 0 || mode == 5)
         return;
     chronometrer(0);
     grilluderval.clear();

@@ -161,6 +161,19 @@ TEST_F(UndoRedo, RulesPagesParkAndRestoreValuesHistoryAndTime) {
     EXPECT_EQ(resolutime[1].getsec(), 7);
 }
 
+TEST_F(UndoRedo, OpeningTheRulesPagesAgainKeepsWhatWasParked) {
+    pose(1, 1);
+    pose(2, 2);
+    refaitaction(0);
+    const std::string before = histoire();
+    garerjeu();
+    setmode(5);
+    garerjeu();
+    boutondefaire.clear();
+    reprendrejeu();
+    EXPECT_EQ(histoire(), before);
+}
+
 TEST_F(UndoRedo, LeavingTheRulesPagesWithoutAGrid) {
     pose(1, 1);
     grillenjeu = 0;
