@@ -88,6 +88,8 @@ void messagesapres() {
         winvalider(texte.adr(), box_iconinformation);
     }
     if (bravo) {
+        // Cleared first: the box's own message loop may bring another paint.
+        bravo = 0;
         Beep(800, 80);
         Beep(1200, 35);
         Beep(1600, 35);
@@ -95,7 +97,6 @@ void messagesapres() {
         gstring texte;
         createmsg(texte, 5, vi(grillenjeu).adr());
         winvalider(texte.adr(), box_iconinformation);
-        bravo = 0;
     }
 }
 
