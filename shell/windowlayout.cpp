@@ -91,12 +91,20 @@ void clawinregion::decalaset(winhandle window) {
     dy = static_cast<std::int16_t>(y - outer.top);
 }
 
+void clawinregion::add(const QRegion &other) {
+    region = region.united(other);
+}
+
+void clawinregion::intersec(const QRegion &other) {
+    region = region.intersected(other);
+}
+
 void clawinregion::addrectanglen(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
-    region = region.united(QRegion(x, y, w, h));
+    add(QRegion(x, y, w, h));
 }
 
 void clawinregion::addpolygone(const dcpoint *points, std::int16_t n) {
-    region = region.united(polygonregion(points, n));
+    add(polygonregion(points, n));
 }
 
 void windecalagautres(winhandle window) {
@@ -143,9 +151,8 @@ void crearegiongrille() {
         ajoutefleche(griflebas);
     }
     // Nothing of the grid reaches into the button column or beyond the grid's own frame.
-    hexaregion.region = hexaregion.region.intersected(
-        QRegion(regionprin.dx + margauche, regionprin.dy, besoingrigauche + besoingridroite,
-                besoingrihaut + besoingribas));
+    hexaregion.intersec(QRegion(regionprin.dx + margauche, regionprin.dy, besoingrigauche + besoingridroite,
+                                besoingrihaut + besoingribas));
 }
 
 void composeregionprin() {
@@ -157,7 +164,7 @@ void composeregionprin() {
     outline.addrectanglen(dx + xprembou - 20, 0, 110, dy);
     outline.addrectanglen(dx + xprembou - 10, dy, 50, ysuibou + 10);
     fenetrebouthgt = static_cast<std::int16_t>(dy + ysuibou + 10);
-    outline.region = outline.region.united(hexaregion.region);
+    outline.add(hexaregion.region);
     regionprin = outline;
 }
 

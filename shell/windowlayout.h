@@ -15,6 +15,8 @@ class clawinregion {
     std::int16_t dy = 32;
 
     void decalaset(winhandle window);
+    void add(const QRegion &other);
+    void intersec(const QRegion &other);
     void addrectanglen(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h);
     void addpolygone(const dcpoint *points, std::int16_t n);
 };
