@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "drawing/clagripage.h"
+#include "drawing/offscreenlayers.h"
 #include "platform/beep.h"
 #include "platform/messagebox.h"
 #include "platform/window.h"
+#include "shell/grillecharger.h"
+#include "shell/messages.h"
 #include "shell/playinput.h"
+#include "shell/settingsfile.h"
 #include "shell/shellstate.h"
 #include "tests/shell/gamedriver.h"
 
@@ -50,6 +54,23 @@ bool resoudre(clagripage &page, const std::vector<std::int16_t> &vides, std::siz
     return false;
 }
 
+// The first empty cell of the grid in play and a value it allows; false when there is none.
+bool caselibre(std::int16_t &cell, std::int16_t &value) {
+    clagripage &page = grilleram[0];
+    page.ajustepossicase();
+    for (cell = 1; cell <= page.nbcases; ++cell)
+        for (value = 1; value <= 6 && page.getcaseval(cell) == 0; ++value)
+            if (page.isautorisee(cell, value))
+                return true;
+    return false;
+}
+
+std::string question(std::int16_t number, const char *grid) {
+    gstring text;
+    createmsg(text, number, grid);
+    return text.adr();
+}
+
 } // namespace
 
 // The congratulations box runs its own message loop: a paint that comes meanwhile (a click on the
@@ -80,4 +101,56 @@ TEST_F(MainPaint, APaintWhileTheCongratulationsAreShownDoesNotRepeatThem) {
     EXPECT_EQ(beeprecorder().tones.size(), 3u);
     page.retourafixe();
     boutondefaire.clear();
+}
+
+TEST_F(MainPaint, AGridLoadAsksTakesBackThatGridsSavedValuesAndForgetsTheOldPlay) {
+    short reponse = answer_yes;
+    messageboxhook().answer = [&reponse](const boxcall &) { return reponse; };
+    ASSERT_TRUE(grillecharger(hwndmainwin, 2, "", 0));
+    paintnow(hwndmainwin);
+    std::int16_t cell = 0, value = 0;
+    ASSERT_TRUE(caselibre(cell, value));
+    nombreclic(value);
+    cliccase(cell);
+    ASSERT_EQ(grilleram[0].getcaseval(cell), value);
+    gstring saved;
+    grilleram[0].getactudata(3, saved);
+    memogrilluser(2, saved.adr());
+    hexadernier = 1;
+
+    reponse = answer_no;
+    EXPECT_FALSE(grillecharger(hwndmainwin, 3, "", 1));
+    ASSERT_EQ(messageboxhook().calls.size(), 1u);
+    EXPECT_EQ(messageboxhook().calls[0].text, question(4, "3"));
+    EXPECT_EQ(grillenjeu, 2);
+    EXPECT_EQ(grilleram[0].getcaseval(cell), value) << "no keeps the play";
+    EXPECT_EQ(boutondefaire.effectif(), 1);
+    EXPECT_EQ(hexadernier, 1);
+
+    paintnow(hwndmainwin);
+    ASSERT_TRUE(fenfondcreated);
+    reponse = answer_yes;
+    EXPECT_TRUE(grillecharger(hwndmainwin, 3, "", 1));
+    EXPECT_EQ(grillenjeu, 3);
+    EXPECT_FALSE(fenfondcreated || grifondcreated || gritoutcreated) << "the layers dropped";
+    EXPECT_EQ(posiregok, 0);
+    EXPECT_EQ(boutondefaire.effectif(), 0);
+    EXPECT_EQ(hexadernier, 0);
+    paintnow(hwndmainwin);
+
+    EXPECT_TRUE(grillecharger(hwndmainwin, 2, "", 1));
+    paintnow(hwndmainwin);
+    EXPECT_EQ(grilleram[0].getcaseval(cell), value) << "grid 2's saved values";
+    EXPECT_EQ(boutondefaire.effectif(), 0);
+
+    reponse = answer_no;
+    EXPECT_FALSE(grillecharger(hwndmainwin, 2, "", 1));
+    ASSERT_EQ(messageboxhook().calls.size(), 4u);
+    EXPECT_EQ(messageboxhook().calls[3].text, question(1, "2")) << "the grid in play";
+    EXPECT_EQ(grilleram[0].getcaseval(cell), value);
+
+    memogrilluser(2, "");
+    reponse = answer_yes;
+    EXPECT_TRUE(grillecharger(hwndmainwin, 1, "", 0));
+    paintnow(hwndmainwin);
 }
