@@ -21,7 +21,8 @@ bool registerwinclass(const char* name, winproc proc, unsigned background);
 
 enum winstyle : unsigned {
     // The program's main window: a drawn frame and caption band around the client area; the
-    // caption band moves the window and its close box sends the close message.
+    // caption band moves the window, its minimise box minimises it and its close box sends the
+    // close message.
     style_framed,
     // Borderless, always on top, never taking the focus or mouse input, no taskbar entry.
     style_popup,

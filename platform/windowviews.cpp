@@ -29,6 +29,12 @@ QRect frameview::closebox() const
     return QRect(width() - object->dx - side - 4, object->dx + 4, side, side);
 }
 
+QRect frameview::minimisebox() const
+{
+    const QRect close = closebox();
+    return close.translated(-close.width() - 2, 0);
+}
+
 void frameview::paintEvent(QPaintEvent*)
 {
     if (!framed)
@@ -40,19 +46,25 @@ void frameview::paintEvent(QPaintEvent*)
     const QRect band(object->dx, object->dx, width() - 2 * object->dx, object->dy - object->dx);
     painter.fillRect(band, QColor(0, 0, 128));
     painter.setPen(Qt::white);
-    painter.drawText(band.adjusted(24, 0, -band.height(), 0), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
+    painter.drawText(band.adjusted(24, 0, -2 * band.height(), 0), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
     const QRect box = closebox();
+    const QRect mini = minimisebox();
     painter.fillRect(box, QColor(192, 192, 192));
+    painter.fillRect(mini, QColor(192, 192, 192));
     painter.setPen(Qt::black);
     painter.drawLine(box.topLeft() + QPoint(3, 3), box.bottomRight() - QPoint(3, 3));
     painter.drawLine(box.topRight() + QPoint(-3, 3), box.bottomLeft() + QPoint(3, -3));
+    painter.drawLine(mini.bottomLeft() + QPoint(3, -3), mini.bottomRight() - QPoint(3, 3));
 }
 
 void frameview::moveEvent(QMoveEvent*)
 {
-    // Only the player's moves are news; the program knows where it put the window.
-    if (pos() != object->placed)
-        sendmsg(object, msg_moving, 0, 0);
+    // Only the player's moves are news; the program knows where it put the window. Each one
+    // becomes the known place, so a move back to where the program put it is news too.
+    if (pos() == object->placed)
+        return;
+    object->placed = pos();
+    sendmsg(object, msg_moving, 0, 0);
 }
 
 void frameview::closeEvent(QCloseEvent* event)
@@ -64,7 +76,8 @@ void frameview::closeEvent(QCloseEvent* event)
 void frameview::mousePressEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
-    if (!framed || event->button() != Qt::LeftButton || p.y() >= object->dy || closebox().contains(p))
+    if (!framed || event->button() != Qt::LeftButton || p.y() >= object->dy || closebox().contains(p)
+        || minimisebox().contains(p))
         return;
     if (windowHandle() != nullptr && windowHandle()->startSystemMove())
         return;
@@ -76,8 +89,15 @@ void frameview::mousePressEvent(QMouseEvent* event)
 
 void frameview::mouseMoveEvent(QMouseEvent* event)
 {
-    if (dragging)
+    if (dragging) {
         move(windowstart + event->globalPosition().toPoint() - dragstart);
+        return;
+    }
+    // The frame is part of the window: the mouse over it is news to the procedure too.
+    if (framed) {
+        const QPoint p = event->position().toPoint() - QPoint(object->dx, object->dy);
+        sendmsg(object, msg_setcursor, reinterpret_cast<wparam>(object), clientpoint(p));
+    }
 }
 
 void frameview::mouseReleaseEvent(QMouseEvent* event)
@@ -86,8 +106,13 @@ void frameview::mouseReleaseEvent(QMouseEvent* event)
         dragging = false;
         return;
     }
-    if (framed && event->button() == Qt::LeftButton && closebox().contains(event->position().toPoint()))
+    if (!framed || event->button() != Qt::LeftButton)
+        return;
+    const QPoint p = event->position().toPoint();
+    if (closebox().contains(p))
         sendmsg(object, msg_close, 0, 0);
+    else if (minimisebox().contains(p))
+        showMinimized();
 }
 
 clientview::clientview(winhandle object) : object(object)

@@ -6,8 +6,9 @@
 
 #include <map>
 
-// The top-level widget of a window: draws the frame and caption band of a framed window,
-// moves the window when the caption band is dragged, and turns closing into the close message.
+// The top-level widget of a window: draws the frame and caption band of a framed window with its
+// minimise and close boxes, moves the window when the caption band is dragged, and turns closing
+// into the close message.
 class frameview : public QWidget {
 public:
     frameview(winhandle object, bool framed);
@@ -25,6 +26,7 @@ protected:
 
 private:
     QRect closebox() const;
+    QRect minimisebox() const;
 
     bool dragging = false;
     QPoint dragstart;        // global mouse position at the press

@@ -6,7 +6,6 @@
 #include "drawing/offscreenlayers.h"
 #include "platform/messagebox.h"
 #include "platform/window.h"
-#include "shell/builtingrids.h"
 #include "shell/buttons.h"
 #include "shell/chronometre.h"
 #include "shell/grillecharger.h"
@@ -29,7 +28,7 @@ void changetaille(std::int16_t size) {
     raffiboutons = 1;
     settailleprin(taillechoisie);
     killfenetrefond();
-    ptgriactu->setmodaffi(grafficher);
+    ptgriactu->setmodaffi(ptgriactu->modeaffi);
 }
 
 void retourfixes() {
