@@ -107,7 +107,8 @@ void createwinboutons(winhandle window, bool show) {
     ligne();
     ysuibou = static_cast<std::int16_t>(ysuibou + 5);
     if (avechrono) {
-        creechronostatic(window);
+        creechronostatic(window, static_cast<std::int16_t>(xboutaxe - 25), ysuibou, 50,
+                         static_cast<std::int16_t>(yhgtbou - 5));
         ysuibou = static_cast<std::int16_t>(ysuibou + yhgtbou - 5);
     }
     ysuibou = static_cast<std::int16_t>(ysuibou + 5);

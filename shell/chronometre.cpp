@@ -44,10 +44,10 @@ void affichronocourt() {
     setwintext(hbtchrono, grup.adr());
 }
 
-void creechronostatic(winhandle parent) {
+void creechronostatic(winhandle parent, std::int16_t x, std::int16_t y, std::int16_t width, std::int16_t height) {
     if (!avechrono || !bonpourcreaboutons)
         return;
-    hbtchrono = createstatic(parent, chronostatic, "", 30, 375, 50, 15, ctl_visible | ctl_centred);
+    hbtchrono = createstatic(parent, chronostatic, "", x, y, width, height, ctl_visible | ctl_centred);
     setguifont(hbtchrono);
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+
 #include "foundation/gstring.h"
 #include "platform/messages.h"
 
@@ -12,7 +14,8 @@ void chronometrer(char on);
 // Shows the time of the grid in play in the static when it has changed.
 void affichronocourt();
 
-// The static (identifier 27) and timer 1 of the main window, only when the chronometer is in use.
-void creechronostatic(winhandle parent);
+// The static (identifier 27) at its place in the button column and timer 1 of the main window,
+// only when the chronometer is in use.
+void creechronostatic(winhandle parent, std::int16_t x, std::int16_t y, std::int16_t width, std::int16_t height);
 void demarrechronotimer(winhandle window);
 void arretechronotimer(winhandle window);

@@ -56,7 +56,7 @@ class ChronoWindow : public ShellTest {
 };
 
 TEST_F(ChronoWindow, TimerTicksShowTheTimeOfTheGridInPlay) {
-    creechronostatic(window);
+    creechronostatic(window, 30, 375, 50, 15);
     ASSERT_NE(hbtchrono, nullptr);
     resolutime[1].ajoutsec(65);
     demarrechronotimer(window);
@@ -74,7 +74,7 @@ TEST_F(ChronoWindow, TimerTicksShowTheTimeOfTheGridInPlay) {
 
 TEST_F(ChronoWindow, NoStaticAndNoTimerWithoutTheChronometer) {
     avechrono = 0;
-    creechronostatic(window);
+    creechronostatic(window, 30, 375, 50, 15);
     EXPECT_EQ(hbtchrono, nullptr);
     demarrechronotimer(window);
     QEventLoop quiet;
@@ -85,6 +85,6 @@ TEST_F(ChronoWindow, NoStaticAndNoTimerWithoutTheChronometer) {
 
 TEST_F(ChronoWindow, StaticWaitsForTheButtons) {
     bonpourcreaboutons = 0;
-    creechronostatic(window);
+    creechronostatic(window, 30, 375, 50, 15);
     EXPECT_EQ(hbtchrono, nullptr);
 }
