@@ -252,11 +252,12 @@ void setwinpos(winhandle window, std::int16_t x, std::int16_t y, std::int16_t wi
     const QPoint at = (flags & pos_nomove) != 0 ? widget->pos() : QPoint(x, y);
     const QSize size = (flags & pos_nosize) != 0 ? widget->size()
                                                  : QSize(std::max<int>(width, 1), std::max<int>(height, 1));
-    widget->setGeometry(QRect(at, size));
-    if (istoplevel(window)) {
+    // Known before the move, which the window system may report at once.
+    if (istoplevel(window))
         window->placed = at;
+    widget->setGeometry(QRect(at, size));
+    if (istoplevel(window))
         fitclient(window);
-    }
     if ((flags & pos_show) != 0)
         widget->show();
     else if ((flags & pos_hide) != 0)
