@@ -5,6 +5,7 @@
 #include "platform/beep.h"
 #include "platform/messagebox.h"
 #include "platform/window.h"
+#include "shell/buttoncolumn.h"
 #include "shell/grillecharger.h"
 #include "shell/messages.h"
 #include "shell/playinput.h"
@@ -13,6 +14,7 @@
 #include "tests/shell/gamedriver.h"
 
 #include <QCoreApplication>
+#include <QImage>
 
 #include <vector>
 
@@ -61,6 +63,15 @@ bool caselibre(std::int16_t &cell, std::int16_t &value) {
     for (cell = 1; cell <= page.nbcases; ++cell)
         for (value = 1; value <= 6 && page.getcaseval(cell) == 0; ++value)
             if (page.isautorisee(cell, value))
+                return true;
+    return false;
+}
+
+// Whether some pixel of the rectangle is of the colour.
+bool couleurdans(const QImage &image, int x, int y, int w, int h, colour c) {
+    for (int j = y; j < y + h; ++j)
+        for (int i = x; i < x + w; ++i)
+            if (pixel(image, i, j) == c)
                 return true;
     return false;
 }
@@ -153,4 +164,29 @@ TEST_F(MainPaint, AGridLoadAsksTakesBackThatGridsSavedValuesAndForgetsTheOldPlay
     reponse = answer_yes;
     EXPECT_TRUE(grillecharger(hwndmainwin, 1, "", 0));
     paintnow(hwndmainwin);
+}
+
+TEST_F(MainPaint, NoGridLayerBeforeTheMessageLoopRuns) {
+    killfenetrefond();
+    messaboucle = 0;
+    paintnow(hwndmainwin);
+    EXPECT_FALSE(grifondcreated || gritoutcreated);
+    messaboucle = 1;
+    paintnow(hwndmainwin);
+    EXPECT_TRUE(grifondcreated && gritoutcreated);
+}
+
+TEST_F(MainPaint, TheStarStandsBesideTheButtonOfTheGridInPlay) {
+    constexpr colour bleu = rgb(0, 0, 255);
+    ASSERT_TRUE(grillecharger(hwndmainwin, 3, "", 0));
+    paintnow(hwndmainwin);
+    const int x = xboutaxe + 20 - 4;
+    QImage image = peinture();
+    EXPECT_TRUE(couleurdans(image, x, 92, 9, 16, bleu)) << "beside Gr3: 40 + 3 x 20 - 8";
+    EXPECT_FALSE(couleurdans(image, x, 52, 9, 16, bleu));
+    ASSERT_TRUE(grillecharger(hwndmainwin, 1, "", 0));
+    paintnow(hwndmainwin);
+    image = peinture();
+    EXPECT_TRUE(couleurdans(image, x, 52, 9, 16, bleu));
+    EXPECT_FALSE(couleurdans(image, x, 92, 9, 16, bleu));
 }
