@@ -155,7 +155,9 @@ void wincommande(winhandle window, std::uint16_t ident) {
         pagesinfo();
         return;
     case 22:
-        quitteregles(window);
+        // Only the rules pages have a grid to return to; elsewhere a reload would drop the play.
+        if (mode == 5)
+            quitteregles(window);
         return;
     case 23:
         ouvreregles(window);

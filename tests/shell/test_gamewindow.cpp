@@ -344,6 +344,20 @@ TEST_F(GameWindow, RulesPagesRoundTripGivesBackValuesAndHistory) {
     EXPECT_EQ(grilleram[0].getcaseval(cell), 0) << "the history came back with the grid";
 }
 
+TEST_F(GameWindow, ReturnToTheGridOutsideTheRulesPagesKeepsThePlay) {
+    std::int16_t allowed = 0, refused = 0;
+    const std::int16_t cell = casevide(allowed, refused);
+    ASSERT_GT(cell, 0);
+    nombreclic(allowed);
+    cliccase(cell);
+    const std::int16_t niveau = boutondefaire.niveau;
+    commande(22);
+    EXPECT_EQ(mode, 4);
+    EXPECT_EQ(grilleram[0].getcaseval(cell), allowed);
+    EXPECT_EQ(boutondefaire.niveau, niveau);
+    commande(8);
+}
+
 // The book opens at page 1 without "<", turns to page 9 where ">" goes, and back; "R" always shows.
 TEST_F(GameWindow, RulesPagesTurnFromOneToNineAndBackWithTheirButtons) {
     const auto turn = [this](std::uint16_t command, std::int16_t expected) {
