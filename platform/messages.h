@@ -32,6 +32,8 @@ enum winmessage : unsigned {
     msg_rbuttondown,
     msg_rbuttonup,
     msg_moving,
+    // The first message a program may define for itself.
+    msg_user = 0x400,
 };
 
 // A point as two signed 16-bit halves, x low, y high.

@@ -183,6 +183,14 @@ long sendmsg(winhandle window, unsigned message, wparam w, lparam l)
     return window->proc(window, message, w, l);
 }
 
+void postmsg(winhandle window, unsigned message, wparam w, lparam l)
+{
+    QObject* const application = QCoreApplication::instance();
+    if (application != nullptr)
+        QMetaObject::invokeMethod(
+            application, [window, message, w, l] { sendmsg(window, message, w, l); }, Qt::QueuedConnection);
+}
+
 long defwinproc(winhandle window, unsigned message, wparam, lparam)
 {
     if (message == msg_close)

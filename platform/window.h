@@ -39,6 +39,9 @@ bool iswindow(winhandle window);
 
 // Calls the window's procedure at once; 0 for a dead window.
 long sendmsg(winhandle window, unsigned message, wparam w, lparam l);
+// Queues a message for the window's procedure; the message loop delivers it once the event in
+// hand, a paint for instance, is over.
+void postmsg(winhandle window, unsigned message, wparam w, lparam l);
 // What a message not handled by a procedure does: close destroys the window; the result is 0.
 long defwinproc(winhandle window, unsigned message, wparam w, lparam l);
 

@@ -79,9 +79,15 @@ void peinscolonne(dchandle context) {
     dessinboutri(context);
 }
 
-// The arrow help once, and the congratulations after a completed grid.
+// The arrow help waits for the first paint with an arrow offered.
+bool aidefleches() {
+    return flechaide && (flechokdroite || flechokgauche || flechokhaut || flechokbas);
+}
+
+} // namespace
+
 void messagesapres() {
-    if (flechaide && (flechokdroite || flechokgauche || flechokhaut || flechokbas)) {
+    if (aidefleches()) {
         flechaide = 0;
         gstring texte;
         createmsg(texte, 2);
@@ -99,8 +105,6 @@ void messagesapres() {
         winvalider(texte.adr(), box_iconinformation);
     }
 }
-
-} // namespace
 
 void wpaintgrillajouer() {
     boutaffiches();
@@ -156,5 +160,6 @@ void wpaintfenetre(winhandle window) {
     deletedc(context);
     fenecrout.dc = 0;
     sablierfin();
-    messagesapres();
+    if (bravo || aidefleches())
+        postmsg(window, msg_apreslapeinture, 0, 0);
 }

@@ -113,6 +113,10 @@ bool traite(winhandle window, unsigned message, wparam w, lparam l, long &result
         getwinposition(window);
         result = 1;
         return true;
+    case msg_apreslapeinture:
+        if (quellefen == 2)
+            messagesapres();
+        return true;
     default:
         return false;
     }

@@ -9,12 +9,14 @@
 #include "shell/windproc.h"
 #include "tests/platform/offscreenapp.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QTest>
 
 #include <filesystem>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 // The game driven headless through WindProc, as the platform's events would drive it.
 
@@ -67,4 +69,47 @@ inline void cliccase(std::int16_t cell) {
     int x = 0, y = 0;
     centrecase(cell, x, y);
     clic(msg_lbuttondown, msg_lbuttonup, x, y);
+}
+
+// Paints now, then lets the message loop handle what the paint left to it: the arrow help and the
+// congratulations.
+inline void peintettraite() {
+    paintnow(hwndmainwin);
+    QCoreApplication::sendPostedEvents();
+}
+
+// Fills the empty cells from the k-th on with allowed values, backtracking.
+inline bool resoudre(clagripage &page, const std::vector<std::int16_t> &vides, std::size_t k) {
+    if (k == vides.size())
+        return true;
+    page.ajustepossicase();
+    for (std::int16_t v = 1; v <= 6; ++v) {
+        if (!page.isautorisee(vides[k], v))
+            continue;
+        page.setcaseval(vides[k], v);
+        if (resoudre(page, vides, k + 1))
+            return true;
+        page.setcaseval(vides[k], 0);
+        page.ajustepossicase();
+    }
+    return false;
+}
+
+// Solves the grid in play but for its last empty cell, then places the missing value there with
+// a click; false when the grid has no empty cell or no solution.
+inline bool placeladerniere() {
+    clagripage &page = grilleram[0];
+    std::vector<std::int16_t> vides;
+    for (std::int16_t c = 1; c <= page.nbcases; ++c)
+        if (page.getcaseval(c) == 0)
+            vides.push_back(c);
+    if (vides.empty() || !resoudre(page, vides, 0))
+        return false;
+    const std::int16_t derniere = vides.back();
+    const std::int16_t valeur = page.getcaseval(derniere);
+    page.setcaseval(derniere, 0);
+    page.ajustepossicase();
+    WindProc(hwndmainwin, msg_command, commandparam(static_cast<std::uint16_t>(13 + valeur), 0), 0);
+    cliccase(derniere);
+    return true;
 }

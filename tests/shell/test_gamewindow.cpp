@@ -460,7 +460,7 @@ TEST_F(GameWindow, OnASmallScreenArrowsWalkTheGridAndTheirHelpComesOnce) {
     printop = static_cast<std::int16_t>(hautecranpix - 150);
     commande(10);
     commande(20);
-    paintnow(hwndmainwin);
+    peintettraite();
     EXPECT_GT(manquedroite, 0);
     EXPECT_GT(manquebas, 0);
     EXPECT_TRUE(flechokdroite && flechokbas);
@@ -472,7 +472,7 @@ TEST_F(GameWindow, OnASmallScreenArrowsWalkTheGridAndTheirHelpComesOnce) {
     const std::int16_t avant = fenecrout.centrex;
     clic(msg_lbuttondown, msg_lbuttonup, x, y);
     EXPECT_EQ(decalagrilladroite, -1.0f);
-    paintnow(hwndmainwin);
+    peintettraite();
     EXPECT_EQ(fenecrout.centrex, avant - grilleram[0].taillepix) << "one side left";
     EXPECT_TRUE(flechokgauche);
     EXPECT_EQ(messageboxhook().calls.size(), 1u) << "the help only once";
@@ -487,43 +487,13 @@ TEST_F(GameWindow, OnASmallScreenArrowsWalkTheGridAndTheirHelpComesOnce) {
     EXPECT_EQ(decalagrilladroite, 0.0f);
 }
 
-namespace {
-
-// Fills the empty cells from the k-th on with allowed values, backtracking.
-bool resoudre(clagripage &page, const std::vector<std::int16_t> &vides, std::size_t k) {
-    if (k == vides.size())
-        return true;
-    page.ajustepossicase();
-    for (std::int16_t v = 1; v <= 6; ++v) {
-        if (!page.isautorisee(vides[k], v))
-            continue;
-        page.setcaseval(vides[k], v);
-        if (resoudre(page, vides, k + 1))
-            return true;
-        page.setcaseval(vides[k], 0);
-        page.ajustepossicase();
-    }
-    return false;
-}
-
-} // namespace
-
 TEST_F(GameWindow, PlacingTheLastValueCongratulatesOnceWithRisingTones) {
     clagripage &page = grilleram[0];
-    std::vector<std::int16_t> vides;
-    for (std::int16_t c = 1; c <= page.nbcases; ++c)
-        if (page.getcaseval(c) == 0)
-            vides.push_back(c);
-    ASSERT_FALSE(vides.empty());
-    ASSERT_TRUE(resoudre(page, vides, 0));
-    const std::int16_t derniere = vides.back();
-    const std::int16_t valeur = page.getcaseval(derniere);
-    page.setcaseval(derniere, 0);
-    page.ajustepossicase();
-    nombreclic(valeur);
-    cliccase(derniere);
+    ASSERT_TRUE(placeladerniere());
     EXPECT_EQ(bravo, 1);
     paintnow(hwndmainwin);
+    EXPECT_TRUE(messageboxhook().calls.empty()) << "no box inside the paint itself";
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(bravo, 0);
     ASSERT_EQ(beeprecorder().tones.size(), 3u);
     EXPECT_EQ(beeprecorder().tones[0].frequency, 800);
@@ -531,7 +501,7 @@ TEST_F(GameWindow, PlacingTheLastValueCongratulatesOnceWithRisingTones) {
     EXPECT_EQ(beeprecorder().tones[2].frequency, 1600);
     ASSERT_EQ(messageboxhook().calls.size(), 1u);
     EXPECT_NE(messageboxhook().calls[0].text.find("BRAVO"), std::string::npos);
-    paintnow(hwndmainwin);
+    peintettraite();
     EXPECT_EQ(messageboxhook().calls.size(), 1u) << "once";
     page.retourafixe();
     boutondefaire.clear();

@@ -39,23 +39,6 @@ class MainPaint : public ::testing::Test {
     }
 };
 
-// Fills the empty cells from the k-th on with allowed values, backtracking.
-bool resoudre(clagripage &page, const std::vector<std::int16_t> &vides, std::size_t k) {
-    if (k == vides.size())
-        return true;
-    page.ajustepossicase();
-    for (std::int16_t v = 1; v <= 6; ++v) {
-        if (!page.isautorisee(vides[k], v))
-            continue;
-        page.setcaseval(vides[k], v);
-        if (resoudre(page, vides, k + 1))
-            return true;
-        page.setcaseval(vides[k], 0);
-        page.ajustepossicase();
-    }
-    return false;
-}
-
 // The first empty cell of the grid in play and a value it allows; false when there is none.
 bool caselibre(std::int16_t &cell, std::int16_t &value) {
     clagripage &page = grilleram[0];
@@ -88,25 +71,15 @@ std::string question(std::int16_t number, const char *grid) {
 // grid asks for one) must not congratulate a second time.
 TEST_F(MainPaint, APaintWhileTheCongratulationsAreShownDoesNotRepeatThem) {
     clagripage &page = grilleram[0];
-    std::vector<std::int16_t> vides;
-    for (std::int16_t c = 1; c <= page.nbcases; ++c)
-        if (page.getcaseval(c) == 0)
-            vides.push_back(c);
-    ASSERT_FALSE(vides.empty());
-    ASSERT_TRUE(resoudre(page, vides, 0));
-    const std::int16_t derniere = vides.back();
-    const std::int16_t valeur = page.getcaseval(derniere);
-    page.setcaseval(derniere, 0);
-    page.ajustepossicase();
-    nombreclic(valeur);
-    cliccase(derniere);
+    ASSERT_TRUE(placeladerniere());
     ASSERT_EQ(bravo, 1);
     messageboxhook().answer = [](const boxcall &) {
         if (messageboxhook().calls.size() == 1)
             WindProc(hwndmainwin, msg_paint, 0, 0);
         return short{answer_ok};
     };
-    paintnow(hwndmainwin);
+    peintettraite();
+    QCoreApplication::sendPostedEvents(); // and what the paint inside the box may have left
     EXPECT_EQ(bravo, 0);
     EXPECT_EQ(messageboxhook().calls.size(), 1u);
     EXPECT_EQ(beeprecorder().tones.size(), 3u);
