@@ -17,7 +17,7 @@ double demarrage() {
         return seconds;
     messageboxhook().answer = [](const boxcall &) { return short{answer_yes}; };
     const auto start = std::chrono::steady_clock::now();
-    if (!demarrejeuvide("tikobench") || !fenetreexposee())
+    if (!jeuaffiche("tikobench"))
         std::abort();
     paintnow(hwndmainwin);
     seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

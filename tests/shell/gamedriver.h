@@ -33,9 +33,17 @@ inline bool demarrejeuvide(const char *prefix) {
     return demarrejeu(0);
 }
 
-// Waits until the main window is on the (offscreen) screen, so that paints reach it.
+// Waits until the main window is on the (offscreen) screen, so that paints reach it, and lets
+// the events of its showing be handled.
 inline bool fenetreexposee() {
-    return QTest::qWaitForWindowExposed(windowwidget(hwndmainwin));
+    const bool exposed = QTest::qWaitForWindowExposed(windowwidget(hwndmainwin));
+    QCoreApplication::processEvents();
+    return exposed;
+}
+
+// The game started in an empty folder and on the screen.
+inline bool jeuaffiche(const char *prefix) {
+    return demarrejeuvide(prefix) && fenetreexposee();
 }
 
 // The window's client area as its paint draws it.

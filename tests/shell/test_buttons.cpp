@@ -22,9 +22,7 @@ namespace {
 class Buttons : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        ASSERT_TRUE(demarrejeuvide("tikobut"));
-        ASSERT_TRUE(fenetreexposee());
-        QCoreApplication::processEvents();
+        ASSERT_TRUE(jeuaffiche("tikobut"));
     }
     void SetUp() override {
         messageboxhook().answer = [](const boxcall &) { return short{answer_ok}; };

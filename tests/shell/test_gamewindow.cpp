@@ -37,19 +37,10 @@ namespace {
 constexpr colour jauneclair = rgb(255, 255, 153);
 constexpr colour cyan = rgb(0, 255, 255);
 
-// The game started once per test program, in an empty folder (no settings file), headless.
-void startgame() {
-    if (hwndmainwin != nullptr)
-        return;
-    ASSERT_TRUE(demarrejeuvide("tikogame"));
-    ASSERT_TRUE(fenetreexposee());
-    QCoreApplication::processEvents();
-}
-
 class GameWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        startgame();
+        ASSERT_TRUE(jeuaffiche("tikogame"));
         // A loaded grid gets its given values when it is first painted.
         paintnow(hwndmainwin);
         beeprecorder().recording = true;

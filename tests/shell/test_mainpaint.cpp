@@ -23,11 +23,7 @@ namespace {
 class MainPaint : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (hwndmainwin == nullptr) {
-            ASSERT_TRUE(demarrejeuvide("tikopaint"));
-            ASSERT_TRUE(fenetreexposee());
-            QCoreApplication::processEvents();
-        }
+        ASSERT_TRUE(jeuaffiche("tikopaint"));
         paintnow(hwndmainwin);
         beeprecorder().recording = true;
         beeprecorder().tones.clear();

@@ -19,9 +19,7 @@ namespace {
 class MainWindow : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        ASSERT_TRUE(demarrejeuvide("tikomain"));
-        ASSERT_TRUE(fenetreexposee());
-        QCoreApplication::processEvents();
+        ASSERT_TRUE(jeuaffiche("tikomain"));
     }
     void SetUp() override { messageboxhook().answer = [](const boxcall &) { return short{answer_no}; }; }
     void TearDown() override { messageboxhook().answer = nullptr; }

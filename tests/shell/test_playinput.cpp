@@ -11,7 +11,6 @@
 #include "shell/shellstate.h"
 #include "tests/shell/gamedriver.h"
 
-#include <QCoreApplication>
 
 #include <utility>
 #include <vector>
@@ -21,11 +20,7 @@ namespace {
 class PlayInput : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (hwndmainwin == nullptr) {
-            ASSERT_TRUE(demarrejeuvide("tikoplay"));
-            ASSERT_TRUE(fenetreexposee());
-            QCoreApplication::processEvents();
-        }
+        ASSERT_TRUE(jeuaffiche("tikoplay"));
         paintnow(hwndmainwin);
         ASSERT_EQ(mode, 4);
         beeprecorder().recording = true;

@@ -26,9 +26,7 @@ namespace {
 class Tooltips : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        ASSERT_TRUE(demarrejeuvide("tikotip"));
-        ASSERT_TRUE(fenetreexposee());
-        QCoreApplication::processEvents();
+        ASSERT_TRUE(jeuaffiche("tikotip"));
     }
     void SetUp() override {
         messageboxhook().answer = [](const boxcall &) { return short{answer_ok}; };
