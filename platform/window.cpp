@@ -10,7 +10,10 @@
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPalette>
+#include <QTranslator>
 #include <QRegion>
 
 #include <map>
@@ -90,8 +93,12 @@ void platformstart(int& argc, char** argv)
         return;
     // Never deleted: taking Qt down among the static destructors crashes. The instance stays
     // reachable through QCoreApplication::instance().
-    new QApplication(argc, argv);
+    QApplication* const application = new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // Message box buttons speak the desktop's language, as the system's own boxes do.
+    auto* const buttons = new QTranslator(application);
+    if (buttons->load(QLocale::system(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(buttons);
 }
 
 int runmessageloop()
