@@ -18,7 +18,8 @@ void chronometrer(char on) {
     if (!avechrono)
         return;
     for (std::int16_t i = 1; i <= grinombre && i <= nbchronos; ++i) {
-        if (on && i == grillenjeu) {
+        // Only a grid on show counts: a box closed over the rules pages must not restart it.
+        if (on && i == grillenjeu && mode == 4) {
             if (!grilleram[0].cestfini())
                 resolutime[i].demarrer();
         } else {
@@ -49,6 +50,8 @@ void creechronostatic(winhandle parent, std::int16_t x, std::int16_t y, std::int
         return;
     hbtchrono = createstatic(parent, chronostatic, "", x, y, width, height, ctl_visible | ctl_centred);
     setguifont(hbtchrono);
+    // The new static shows nothing yet: the next tick must write the time even if it is unchanged.
+    grup.clear();
 }
 
 void demarrechronotimer(winhandle window) {

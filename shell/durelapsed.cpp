@@ -7,8 +7,8 @@
 
 namespace {
 
-std::int32_t bounded(std::int64_t total) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(total, 0, durelapsed::maxseconds));
+std::int32_t bounded(std::int64_t total, std::int64_t most = durelapsed::maxseconds) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(total, 0, most));
 }
 
 } // namespace
@@ -37,7 +37,7 @@ void durelapsed::suspendre() {
         return;
     last = gettickcount();
     const std::uint32_t spent = last - start;
-    tenths = bounded(std::int64_t{tenths} + spent / 100);
+    tenths = bounded(std::int64_t{tenths} + spent / 100, std::int64_t{durelapsed::maxseconds} * 10);
     seconds = bounded(std::int64_t{seconds} + spent / 1000);
     running = 0;
 }
