@@ -18,13 +18,12 @@ void chronometrer(char on) {
     if (!avechrono)
         return;
     for (std::int16_t i = 1; i <= grinombre && i <= nbchronos; ++i) {
-        // Only a grid on show counts: a box closed over the rules pages must not restart it.
-        if (on && i == grillenjeu && mode == 4) {
-            if (!grilleram[0].cestfini())
-                resolutime[i].demarrer();
-        } else {
+        // Only an unsolved grid on show counts: a box closed over the rules pages must not restart
+        // it, and a solved grid given back after a reload of an unsolved state is stopped.
+        if (on && i == grillenjeu && mode == 4 && !grilleram[0].cestfini())
+            resolutime[i].demarrer();
+        else
             resolutime[i].suspendre();
-        }
     }
 }
 

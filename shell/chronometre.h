@@ -8,8 +8,8 @@
 extern winhandle hbtchrono;
 extern gstring grup;
 
-// Starts (on) the counter of the grid in play unless that grid is complete, stops all others;
-// nothing when the chronometer is not in use.
+// Starts (on) the counter of the grid in play while it is shown and not complete, stops all
+// others; nothing when the chronometer is not in use.
 void chronometrer(char on);
 // Shows the time of the grid in play in the static when it has changed.
 void affichronocourt();

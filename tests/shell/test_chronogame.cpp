@@ -96,14 +96,28 @@ TEST_F(ChronoGame, AnotherGridAndBackResumesWhereItStopped) {
     EXPECT_EQ(temps(2), 6);
 }
 
-// A solved grid keeps its time, also once saved, left and loaded again complete; "F" starts it anew.
+// A solved grid keeps its time over the rules pages, also once saved, left and loaded again
+// complete; "F" starts it anew.
 TEST_F(ChronoGame, ASolvedGridsTimeStaysFrozen) {
+    // Saved unsolved first: leaving the rules pages reloads that state before giving back the
+    // solved one.
+    repondre(answer_yes);
+    commande(28);
+    repondre(answer_no);
+    stepticks(3000);
     ASSERT_TRUE(placeladerniere());
     peintettraite();
     const std::int32_t fige = temps(grillenjeu);
+    EXPECT_EQ(fige, 3);
     WindProc(hwndmainwin, msg_timer, 1, 0);
     const std::string texte = affiche();
     stepticks(5000);
+    commande(23);
+    commande(22);
+    peintettraite();
+    ASSERT_TRUE(grilleram[0].cestfini());
+    stepticks(5000);
+    EXPECT_EQ(temps(1), fige) << "back from the rules pages";
     repondre(answer_yes);
     commande(28);
     commande(30);

@@ -232,7 +232,13 @@ TEST_F(SettingsFile, DamagedFilesLoadWithDefinedValues) {
             EXPECT_GE(resolutime[i].getsec(), 0);
             EXPECT_LE(resolutime[i].getsec(), durelapsed::maxseconds);
         }
-        EXPECT_TRUE(ecriparamusernew());
+        // What a save keeps, the next run reads and saves again unchanged.
+        ASSERT_TRUE(ecriparamusernew());
+        const std::string saved = lirefichier("TIKO101.TXT");
+        defauts();
+        getparamuser();
+        ASSERT_TRUE(ecriparamusernew());
+        EXPECT_EQ(lirefichier("TIKO101.TXT"), saved);
     }
 }
 
