@@ -99,16 +99,18 @@ TEST_F(ChronoGame, AnotherGridAndBackResumesWhereItStopped) {
 // A solved grid keeps its time over the rules pages, also once saved, left and loaded again
 // complete; "F" starts it anew.
 TEST_F(ChronoGame, ASolvedGridsTimeStaysFrozen) {
+    ASSERT_EQ(grillenjeu, 1);
     // Saved unsolved first: leaving the rules pages reloads that state before giving back the
     // solved one.
     repondre(answer_yes);
     commande(28);
     repondre(answer_no);
+    const std::int32_t avant = temps(1);
     stepticks(3000);
     ASSERT_TRUE(placeladerniere());
     peintettraite();
-    const std::int32_t fige = temps(grillenjeu);
-    EXPECT_EQ(fige, 3);
+    const std::int32_t fige = temps(1);
+    EXPECT_EQ(fige, avant + 3);
     WindProc(hwndmainwin, msg_timer, 1, 0);
     const std::string texte = affiche();
     stepticks(5000);
