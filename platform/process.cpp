@@ -9,6 +9,9 @@
 #include <fstream>
 #include <vector>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -80,6 +83,16 @@ bool renamefile(const std::string& from, const std::string& to)
         return false;
     fs::rename(from, to, ec);
     return !ec;
+}
+
+bool syncfile(const std::string& path)
+{
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    const bool synced = ::fsync(descriptor) == 0;
+    ::close(descriptor);
+    return synced;
 }
 
 bool deletefile(const std::string& path)

@@ -20,6 +20,9 @@ bool fileexists(const std::string& path);
 // Copies a regular file, replacing the target, keeping the source's permissions.
 bool copyfile(const std::string& from, const std::string& to);
 bool renamefile(const std::string& from, const std::string& to);
+// Waits until the file's bytes are on the disk, so that a rename over an older file cannot leave
+// an empty one after a crash of the machine.
+bool syncfile(const std::string& path);
 // Deletes a file; never a directory.
 bool deletefile(const std::string& path);
 // Both are readable regular files with the same bytes.

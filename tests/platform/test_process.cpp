@@ -39,6 +39,7 @@ TEST_F(FilesTest, CopyRenameDeleteOnRegularFiles)
     make("c", "old");
     EXPECT_TRUE(copyfile(a, at("c"))) << "an existing target is replaced";
     EXPECT_TRUE(samefilecontents(a, at("c")));
+    EXPECT_TRUE(syncfile(at("c")));
     ASSERT_TRUE(renamefile(at("c"), at("d")));
     EXPECT_FALSE(fileexists(at("c")));
     EXPECT_TRUE(fileexists(at("d")));
@@ -53,6 +54,7 @@ TEST_F(FilesTest, FailuresAreReportedNotThrown)
     EXPECT_FALSE(copyfile(at("sub"), at("x")));
     EXPECT_FALSE(copyfile(make("a", "1"), at("nowhere/x")));
     EXPECT_FALSE(renamefile(at("missing"), at("x")));
+    EXPECT_FALSE(syncfile(at("missing")));
     EXPECT_FALSE(deletefile(at("missing")));
     EXPECT_FALSE(deletefile(at("sub"))) << "a directory is never deleted";
     EXPECT_TRUE(fs::exists(dir / "sub"));
