@@ -104,11 +104,19 @@ TEST_F(GameWindow, CellSizeMovesByTensWithinItsBoundsAndTheWindowFollows) {
     }
 }
 
+// "+" clicked while the grid button's question is open is turned away; afterwards it works.
 TEST_F(GameWindow, CommandWhileAnotherIsInProgressBeepsTwiceAndDoesNothing) {
-    boutignore = 1;
-    commande(10);
-    boutignore = 0;
+    messageboxhook().answer = [](const boxcall &) {
+        commande(10);
+        return short{answer_no};
+    };
+    commande(30);
+    EXPECT_EQ(grillenjeu, 1);
     EXPECT_EQ(taillechoisie, 40);
+    EXPECT_EQ(boutignore, 0);
+    commande(10);
+    EXPECT_EQ(taillechoisie, 50);
+    commande(20);
     ASSERT_EQ(beeprecorder().tones.size(), 2u);
     EXPECT_EQ(beeprecorder().tones[0].frequency, 800);
     EXPECT_EQ(beeprecorder().tones[1].frequency, 1200);
