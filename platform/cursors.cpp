@@ -15,9 +15,14 @@ QCursor qcursor(const cursorshape &shape) {
         return QCursor(Qt::ArrowCursor);
     if (shape.stock == cursor_wait)
         return QCursor(Qt::WaitCursor);
-    // Qt's bitmap is 1 for black or inverted, its mask 1 for the opaque pixels.
+    // Qt's bitmap is 1 for black or inverted, its mask 1 for the opaque pixels. A mono image
+    // starts with index 0 black, which QBitmap would turn the other way round.
     QImage bits(cursorshape::side, cursorshape::side, QImage::Format_Mono);
     QImage mask(cursorshape::side, cursorshape::side, QImage::Format_Mono);
+    for (QImage *image : {&bits, &mask}) {
+        image->setColor(0, QColor(Qt::white).rgb());
+        image->setColor(1, QColor(Qt::black).rgb());
+    }
     for (int y = 0; y < cursorshape::side; ++y) {
         for (int x = 0; x < cursorshape::side; ++x) {
             bits.setPixel(x, y, shape.andbit(x, y) == shape.xorbit(x, y) ? 1 : 0);

@@ -1,3 +1,4 @@
+#include "platform/cursors.h"
 #include "platform/drawcontext.h"
 #include "platform/regions.h"
 #include "platform/window.h"
@@ -6,10 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QBitmap>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -158,6 +164,29 @@ TEST(gdiobjects, pngPicturesLoadWithTheirSizeAndPixels) {
     deleteobject(bitmap);
     deleteobject(pen);
     deleteobject(loaded);
+}
+
+TEST(cursors, drawnCursorsShowBlackWhiteAndTransparentPixelsAsTheirMasksSay) {
+    startoffscreen();
+    // Row 0: black, white, transparent, inverted in the first four pixels; the rest transparent.
+    std::uint8_t andmask[cursorshape::masksize];
+    std::uint8_t xormask[cursorshape::masksize] = {};
+    std::fill(std::begin(andmask), std::end(andmask), 0xFF);
+    andmask[0] = 0x3F;
+    xormask[0] = 0x50;
+    const cursorhandle cursor = createcursor(0, 0, andmask, xormask);
+    setcursor(cursor);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    const QImage bits = QGuiApplication::overrideCursor()->bitmap().toImage();
+    const QImage mask = QGuiApplication::overrideCursor()->mask().toImage();
+    // Qt's cursor bitmap is black where set (color1) and its mask opaque where set.
+    const auto set = [](const QImage &image, int x) { return qGray(image.pixel(x, 0)) < 128; };
+    EXPECT_TRUE(set(bits, 0) && set(mask, 0));
+    EXPECT_TRUE(!set(bits, 1) && set(mask, 1));
+    EXPECT_TRUE(!set(bits, 2) && !set(mask, 2));
+    EXPECT_TRUE(set(bits, 3) && !set(mask, 3));
+    EXPECT_FALSE(set(mask, 20));
+    destroycursor(cursor);
 }
 
 } // namespace
