@@ -63,9 +63,7 @@ void cladevout::deverectanpix(std::int16_t x, std::int16_t y, float angle, std::
 }
 
 void cladevout::devehexagopix(std::int16_t x, std::int16_t y, std::int16_t angle, std::int16_t size) {
-    // The corners are direction steps, which need an even size to meet exactly.
-    if (size % 2 != 0)
-        ++size;
+    // The corners are direction steps; the directions raise an odd size to the next even one.
     clatidirections directions;
     directions.settaillangle(size, angle);
     dcpoint corners[7];
