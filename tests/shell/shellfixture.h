@@ -33,23 +33,28 @@ class ShellTest : public ::testing::Test {
         messageboxhook().calls.clear();
 
         mode = 4;
-        grillenjeu = 1;
-        globish = 0;
-        avechrono = 1;
-        cavipozerini = 0;
+        reglages(1);
         boutignore = 0;
-        taillechoisie = 40;
-        printop = 60;
-        prinleft = 60;
         ceprog.set("TIKO101");
         goodname.set("TIKO101");
         fidemopara.set("TIKO101.TXT");
         compidate.set("20261211");
         boutondefaire.clear();
         faireliste.clear();
+        grup.clear();
+    }
+
+    // What a run starts with before its settings file is read, with grid grille in play.
+    static void reglages(std::int16_t grille) {
+        globish = 0;
+        grillenjeu = grille;
+        taillechoisie = 40;
+        printop = 60;
+        prinleft = 60;
+        avechrono = 1;
+        cavipozerini = 0;
         valuseram.clear();
         liguser.clear();
-        grup.clear();
         for (durelapsed &d : resolutime)
             d.clear();
     }

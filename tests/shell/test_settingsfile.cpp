@@ -50,20 +50,8 @@ class SettingsFile : public ShellTest {
         ShellTest::TearDown();
     }
 
-    // The defaults a run starts with, before the file is read.
-    static void defauts() {
-        globish = 0;
-        grillenjeu = 0;
-        taillechoisie = 40;
-        printop = 60;
-        prinleft = 60;
-        avechrono = 1;
-        cavipozerini = 0;
-        valuseram.clear();
-        liguser.clear();
-        for (durelapsed &d : resolutime)
-            d.clear();
-    }
+    // The defaults a run starts with, before the file is read: no grid yet.
+    static void defauts() { reglages(0); }
 };
 
 TEST_F(SettingsFile, SavedFileReadsBackWhole) {
